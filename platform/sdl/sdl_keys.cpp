@@ -1,0 +1,91 @@
+// Key mapping: SDL keycodes and scancodes to virtual-key codes.
+#include "platform/sdl/sdl_keys.h"
+
+namespace platform {
+
+namespace {
+
+// The keypad with Num Lock off gives the cursor keys, as on the original desktop.
+std::int16_t keypadCode(SDL_Scancode scancode, bool numLock) {
+    struct Row {
+        SDL_Scancode scancode;
+        std::int16_t numLockOn, numLockOff;
+    };
+    static constexpr Row rows[] = {
+        {SDL_SCANCODE_KP_0, 96, 45},  {SDL_SCANCODE_KP_1, 97, 35},      {SDL_SCANCODE_KP_2, 98, 40},
+        {SDL_SCANCODE_KP_3, 99, 34},  {SDL_SCANCODE_KP_4, 100, 37},     {SDL_SCANCODE_KP_5, 101, 12},
+        {SDL_SCANCODE_KP_6, 102, 39}, {SDL_SCANCODE_KP_7, 103, 36},     {SDL_SCANCODE_KP_8, 104, 38},
+        {SDL_SCANCODE_KP_9, 105, 33}, {SDL_SCANCODE_KP_PERIOD, 110, 46},
+    };
+    for (const Row& row : rows) {
+        if (row.scancode == scancode) return numLock ? row.numLockOn : row.numLockOff;
+    }
+    return 0;
+}
+
+std::int16_t keyCode(SDL_Keycode key) {
+    if (key >= SDLK_a && key <= SDLK_z) return static_cast<std::int16_t>('A' + (key - SDLK_a));
+    if (key >= SDLK_0 && key <= SDLK_9) return static_cast<std::int16_t>('0' + (key - SDLK_0));
+    if (key >= SDLK_F1 && key <= SDLK_F12) return static_cast<std::int16_t>(112 + (key - SDLK_F1));
+    switch (key) {
+        case SDLK_BACKSPACE: return 8;
+        case SDLK_TAB: return 9;
+        case SDLK_RETURN: case SDLK_KP_ENTER: return 13;
+        case SDLK_LSHIFT: case SDLK_RSHIFT: return 16;
+        case SDLK_LCTRL: case SDLK_RCTRL: return 17;
+        case SDLK_LALT: case SDLK_RALT: return 18;
+        case SDLK_PAUSE: return 19;
+        case SDLK_CAPSLOCK: return 20;
+        case SDLK_ESCAPE: return 27;
+        case SDLK_SPACE: return 32;
+        case SDLK_PAGEUP: return 33;
+        case SDLK_PAGEDOWN: return 34;
+        case SDLK_END: return 35;
+        case SDLK_HOME: return 36;
+        case SDLK_LEFT: return 37;
+        case SDLK_UP: return 38;
+        case SDLK_RIGHT: return 39;
+        case SDLK_DOWN: return 40;
+        case SDLK_PRINTSCREEN: return 44;
+        case SDLK_INSERT: return 45;
+        case SDLK_DELETE: return 46;
+        case SDLK_LGUI: return 91;
+        case SDLK_RGUI: return 92;
+        case SDLK_APPLICATION: return 93;
+        case SDLK_KP_MULTIPLY: return 106;
+        case SDLK_KP_PLUS: return 107;
+        case SDLK_KP_MINUS: return 109;
+        case SDLK_KP_DIVIDE: return 111;
+        case SDLK_NUMLOCKCLEAR: return 144;
+        case SDLK_SCROLLLOCK: return 145;
+        case SDLK_SEMICOLON: return 186;
+        case SDLK_EQUALS: return 187;
+        case SDLK_COMMA: return 188;
+        case SDLK_MINUS: return 189;
+        case SDLK_PERIOD: return 190;
+        case SDLK_SLASH: return 191;
+        case SDLK_BACKQUOTE: return 192;
+        case SDLK_LEFTBRACKET: return 219;
+        case SDLK_BACKSLASH: return 220;
+        case SDLK_RIGHTBRACKET: return 221;
+        case SDLK_QUOTE: return 222;
+        default: return 0;
+    }
+}
+
+}  // namespace
+
+std::int16_t virtualKeyCode(const SDL_Keysym& key) {
+    if (const std::int16_t keypad = keypadCode(key.scancode, (key.mod & KMOD_NUM) != 0)) return keypad;
+    return keyCode(key.sym);
+}
+
+std::int16_t shiftState(Uint16 modifiers) {
+    std::int16_t state = 0;
+    if (modifiers & KMOD_SHIFT) state |= 1;
+    if (modifiers & KMOD_CTRL) state |= 2;
+    if (modifiers & KMOD_ALT) state |= 4;
+    return state;
+}
+
+}  // namespace platform

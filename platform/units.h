@@ -1,0 +1,23 @@
+// Units shared by designs, elements and backends: twips and colours.
+#pragma once
+
+#include <cstdint>
+
+namespace platform {
+
+// Positions and sizes are twips; the design resolution is 96 dots per inch.
+inline constexpr float TwipsPerPixel = 15.0f;
+
+// A colour as the original desktop stores it: red in the low byte, 0x00BBGGRR.
+using Colour = std::uint32_t;
+
+inline constexpr std::uint8_t red(Colour c) { return c & 0xFF; }
+inline constexpr std::uint8_t green(Colour c) { return (c >> 8) & 0xFF; }
+inline constexpr std::uint8_t blue(Colour c) { return (c >> 16) & 0xFF; }
+
+struct PixelSize {
+    int width = 0;
+    int height = 0;
+};
+
+}  // namespace platform

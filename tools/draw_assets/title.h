@@ -1,0 +1,6 @@
+// The title picture shown above the main menu.
+#pragma once
+
+#include "canvas.h"
+
+Canvas drawTitle();
