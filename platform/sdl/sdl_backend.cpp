@@ -180,3 +180,7 @@ std::vector<std::uint32_t> SdlBackend::capture(const Window& window, PixelSize& 
 }
 
 }  // namespace platform
+
+#include "platform/sdl_backend_factory.h"
+
+std::unique_ptr<platform::Backend> platform::createSdlBackend() { return std::make_unique<SdlBackend>(); }
