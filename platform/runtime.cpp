@@ -56,7 +56,8 @@ void Runtime::start(Window& first) {
 
 bool Runtime::runUntil(TimePoint limit) {
     while (!ended_) {
-        const std::optional<InputEvent> event = backend_.waitEvent(std::min(limit, nextTick()));
+        const TimePoint deadline = std::min(limit, nextTick());
+        const std::optional<InputEvent> event = backend_.waitEvent(deadline);
         guarded([&] {
             if (event) {
                 dispatch(*event);
@@ -65,7 +66,8 @@ bool Runtime::runUntil(TimePoint limit) {
             }
             redraw();
         });
-        if (!event && backend_.now() >= limit && nextTick() > backend_.now()) break;
+        // Without input, nothing more can happen before the limit.
+        if (!event && (deadline == TimePoint::max() || (backend_.now() >= limit && nextTick() > limit))) break;
     }
     return !ended_;
 }

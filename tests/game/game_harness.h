@@ -1,0 +1,60 @@
+// The real program on the headless backend, with a virtual clock, and the
+// shorthands the game's tests share.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "level/level_window.h"
+#include "level/program.h"
+#include "menu/menu_window.h"
+#include "platform/headless_backend.h"
+#include "platform/keys.h"
+
+namespace tromfel::testing {
+
+using Record = platform::HeadlessBackend::Record;
+using Kind = Record::Kind;
+
+struct Game {
+    explicit Game(platform::PixelSize screen = {1024, 768}) : backend(screen) {
+        backend.setProgramFolder(TROMFEL_SOUNDS_DIR);
+    }
+
+    // Delivers pending input, then `count` ticks of whatever window is open.
+    void ticks(int count) {
+        for (int i = 0; i < count && !runtime.ended(); ++i) runtime.runUntil(runtime.nextTick());
+    }
+    // Delivers pending input without letting a tick come.
+    void input() { runtime.runUntil(backend.now()); }
+    void key(std::int16_t code, std::int16_t shift = 0) {
+        backend.pressKey(code, shift);
+        input();
+    }
+
+    // Opens a level straight away, as the menu's "Start" or a goal would.
+    LevelWindow& openLevel(LevelWindow& level) {
+        runtime.start(level);
+        backend.clearRecords();
+        return level;
+    }
+
+    static Record sound(const std::string& file, bool fromFile = true) {
+        return {Kind::Sound, std::string(TROMFEL_SOUNDS_DIR) + file, 0, fromFile};
+    }
+    static Record message(const std::string& text, int code) { return {Kind::Message, text, code}; }
+    static Record shown(const std::string& window) { return {Kind::Shown, window}; }
+    static Record closed(const std::string& window) { return {Kind::Closed, window}; }
+    const std::vector<Record>& records() const { return backend.records(); }
+
+    platform::HeadlessBackend backend;
+    platform::Runtime runtime{backend, ProgramTitle};
+    Program program{runtime};
+};
+
+inline void place(LevelWindow& level, float left, float top) {
+    level.element("object1").set(platform::Prop::Left, left);
+    level.element("object1").set(platform::Prop::Top, top);
+}
+
+}  // namespace tromfel::testing
