@@ -49,3 +49,6 @@ private:
 };
 
 }  // namespace tromfel
+
+// Collision is inline: every tick asks it about every tile.
+#include "level/collision.h"

@@ -18,7 +18,8 @@ std::string_view propName(Prop prop) {
     return "?";
 }
 
-Element::Element(Window& owner, const ElementDesign& design) : owner_(owner), design_(design) {
+Element::Element(Window& owner, const bool& windowOpen, const ElementDesign& design)
+    : owner_(owner), windowOpen_(windowOpen), design_(design), hasRectangle_(design.kind != ElementKind::Timer) {
     layOut();
 }
 
@@ -32,7 +33,7 @@ void Element::layOut() {
 }
 
 void Element::requireOpen(std::string_view property) const {
-    if (!owner_.isOpen()) {
+    if (!windowOpen_) {
         throw RuntimeError(std::string(name()) + "." + std::string(property) +
                            " used while " + std::string(owner_.name()) + " is closed");
     }
@@ -40,12 +41,9 @@ void Element::requireOpen(std::string_view property) const {
 
 void Element::changed() { owner_.invalidate(); }
 
-float Element::get(Prop prop) const {
+void Element::failToRead(Prop prop) const {
     requireOpen(propName(prop));
-    if (kind() == ElementKind::Timer) {
-        throw RuntimeError(std::string(name()) + " has no property " + std::string(propName(prop)));
-    }
-    return rect_[static_cast<int>(prop)];
+    throw RuntimeError(std::string(name()) + " has no property " + std::string(propName(prop)));
 }
 
 void Element::set(Prop prop, float value) {
@@ -83,10 +81,7 @@ void Element::setForeColor(Colour colour) {
     }
 }
 
-double readByName(const Element& element, std::string_view property) {
-    for (Prop prop : {Prop::Left, Prop::Top, Prop::Width, Prop::Height}) {
-        if (property == propName(prop)) return element.get(prop);
-    }
+void failToReadByName(const Element& element, std::string_view property) {
     throw RuntimeError(std::string(element.name()) + " has no property " + std::string(property));
 }
 

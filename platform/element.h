@@ -16,7 +16,8 @@ std::string_view propName(Prop prop);
 
 class Element {
 public:
-    Element(Window& owner, const ElementDesign& design);
+    // `windowOpen` is the owner's open flag, which every access checks.
+    Element(Window& owner, const bool& windowOpen, const ElementDesign& design);
 
     std::string_view name() const { return design_.name; }
     ElementKind kind() const { return design_.kind; }
@@ -25,7 +26,10 @@ public:
 
     // Rectangle in single-precision twips; each gives back exactly the value
     // last written. A timer has none of them.
-    float get(Prop prop) const;
+    float get(Prop prop) const {
+        if (!readable()) failToRead(prop);
+        return rect_[static_cast<int>(prop)];
+    }
     void set(Prop prop, float value);
     float Left() const { return get(Prop::Left); }
     float Top() const { return get(Prop::Top); }
@@ -42,18 +46,33 @@ public:
     void layOut();
 
 private:
+    bool readable() const;
+    [[noreturn]] void failToRead(Prop prop) const;
     void requireOpen(std::string_view property) const;
     void changed();
 
     Window& owner_;
+    const bool& windowOpen_;
     const ElementDesign& design_;
+    const bool hasRectangle_;
     float rect_[4] = {};
     bool visible_ = true;
     Colour foreColor_ = 0;
 };
 
+[[noreturn]] void failToReadByName(const Element& element, std::string_view property);
+
 // Reads "Left", "Top", "Width" or "Height" by name; any other name, or a
-// property the element lacks, is a run-time error.
-double readByName(const Element& element, std::string_view property);
+// property the element lacks, is a run-time error. Always inlined, so that
+// a name written in the code costs no comparison at run time.
+[[gnu::always_inline]] inline float readByName(const Element& element, std::string_view property) {
+    if (property == "Left") return element.get(Prop::Left);
+    if (property == "Top") return element.get(Prop::Top);
+    if (property == "Width") return element.get(Prop::Width);
+    if (property == "Height") return element.get(Prop::Height);
+    failToReadByName(element, property);
+}
+
+inline bool Element::readable() const { return windowOpen_ && hasRectangle_; }
 
 }  // namespace platform

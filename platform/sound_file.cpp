@@ -14,6 +14,8 @@ std::string nativePath(std::string_view path) {
 }
 
 bool isPlayableWav(const std::string& nativePath) {
+    // A file whose data is shorter than its header says is broken, not short.
+    SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "verystrict");
     SDL_AudioSpec spec;
     Uint8* buffer = nullptr;
     Uint32 length = 0;

@@ -22,8 +22,8 @@ ElementDesign timerElement(const TimerDesign& timer) {
 Window::Window(Runtime& runtime, const WindowDesign& design)
     : runtime_(runtime), design_(design), timerDesign_(timerElement(design.timer)) {
     elements_.reserve(design.elements.size() + 1);
-    for (const ElementDesign& entry : design.elements) elements_.emplace_back(*this, entry);
-    if (design.timer.intervalMs > 0) elements_.emplace_back(*this, timerDesign_);
+    for (const ElementDesign& entry : design.elements) elements_.emplace_back(*this, open_, entry);
+    if (design.timer.intervalMs > 0) elements_.emplace_back(*this, open_, timerDesign_);
 }
 
 void Window::Show() {

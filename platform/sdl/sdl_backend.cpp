@@ -22,6 +22,13 @@ SdlBackend::SdlBackend() {
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
         throw std::runtime_error(std::string("no display: ") + SDL_GetError());
     }
+    // Without a display SDL falls back to drawing off screen, where nobody
+    // could play: only tests ask for that driver by name.
+    const std::string driver = SDL_GetCurrentVideoDriver();
+    if ((driver == "offscreen" || driver == "dummy") && !SDL_getenv("SDL_VIDEODRIVER")) {
+        SDL_Quit();
+        throw std::runtime_error("no display: set DISPLAY to an X server");
+    }
     if (TTF_Init() != 0) throw std::runtime_error(std::string("no font support: ") + TTF_GetError());
     IMG_Init(IMG_INIT_PNG);
     if (char* base = SDL_GetBasePath()) {

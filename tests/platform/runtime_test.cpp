@@ -11,6 +11,7 @@
 #include "platform/checked.h"
 #include "platform/headless_backend.h"
 #include "platform/runtime_error.h"
+#include "bad_sounds.h"
 #include "test_designs.h"
 
 namespace testing_platform {
@@ -230,31 +231,16 @@ protected:
     Harness h;
 };
 
-std::string wav(std::uint32_t samples) {
-    std::string data(samples * 2, '\x10');
-    auto le = [](std::uint32_t v, int n) {
-        std::string s;
-        for (int i = 0; i < n; ++i) s += static_cast<char>(v >> (8 * i));
-        return s;
-    };
-    return "RIFF" + le(36 + data.size(), 4) + "WAVEfmt " + le(16, 4) + le(1, 2) + le(1, 2) + le(22050, 4) +
-           le(44100, 4) + le(2, 2) + le(16, 2) + "data" + le(data.size(), 4) + data;
-}
-
 TEST_F(SoundFiles, ABackslashLiteralIsAppendedToTheFolderAndBrokenFilesGiveTheDefaultSound) {
-    write("good.wav", wav(2205));
-    write("empty.wav", "");
-    write("garbage.wav", std::string(300, '\x7f'));
+    write("good.wav", wavFile(2205));
     EXPECT_EQ(play("\\good.wav"), 1);
-    EXPECT_EQ(play("\\missing.wav"), 1);
-    EXPECT_EQ(play("\\empty.wav"), 1);
-    EXPECT_EQ(play("\\garbage.wav"), 1);
     const std::string base = folder.string();
-    EXPECT_EQ(h.backend.records(),
-              (std::vector<HeadlessBackend::Record>{{Kind::Sound, base + "\\good.wav", 0, true},
-                                                    {Kind::Sound, base + "\\missing.wav", 0, false},
-                                                    {Kind::Sound, base + "\\empty.wav", 0, false},
-                                                    {Kind::Sound, base + "\\garbage.wav", 0, false}}));
+    EXPECT_EQ(h.backend.records().back(), (HeadlessBackend::Record{Kind::Sound, base + "\\good.wav", 0, true}));
+    for (const std::string& bad : writeBadSounds(folder)) {
+        EXPECT_EQ(play("\\" + bad), 1) << bad;
+        EXPECT_EQ(h.backend.records().back(), (HeadlessBackend::Record{Kind::Sound, base + "\\" + bad, 0, false}))
+            << bad;
+    }
     h.backend.setAudioDevice(false);
     EXPECT_EQ(play("\\good.wav"), 0);
 }
