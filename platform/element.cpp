@@ -18,8 +18,7 @@ std::string_view propName(Prop prop) {
     return "?";
 }
 
-Element::Element(Window& owner, const bool& windowOpen, const ElementDesign& design)
-    : owner_(owner), windowOpen_(windowOpen), design_(design), hasRectangle_(design.kind != ElementKind::Timer) {
+Element::Element(Window& owner, const ElementDesign& design) : owner_(owner), design_(design) {
     layOut();
 }
 
@@ -33,7 +32,7 @@ void Element::layOut() {
 }
 
 void Element::requireOpen(std::string_view property) const {
-    if (!windowOpen_) {
+    if (!owner_.isOpen()) {
         throw RuntimeError(std::string(name()) + "." + std::string(property) +
                            " used while " + std::string(owner_.name()) + " is closed");
     }

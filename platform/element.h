@@ -16,8 +16,7 @@ std::string_view propName(Prop prop);
 
 class Element {
 public:
-    // `windowOpen` is the owner's open flag, which every access checks.
-    Element(Window& owner, const bool& windowOpen, const ElementDesign& design);
+    Element(Window& owner, const ElementDesign& design);
 
     std::string_view name() const { return design_.name; }
     ElementKind kind() const { return design_.kind; }
@@ -44,6 +43,9 @@ public:
 
     // Back to the stored design: done by the window on every fresh layout.
     void layOut();
+    // Kept by the window as it opens and closes: whether the rectangle can
+    // be read now, checked on every read without looking at the window.
+    void windowOpened(bool open) { readable_ = open && design_.kind != ElementKind::Timer; }
 
 private:
     bool readable() const;
@@ -52,9 +54,8 @@ private:
     void changed();
 
     Window& owner_;
-    const bool& windowOpen_;
     const ElementDesign& design_;
-    const bool hasRectangle_;
+    bool readable_ = false;
     float rect_[4] = {};
     bool visible_ = true;
     Colour foreColor_ = 0;
@@ -73,6 +74,6 @@ private:
     failToReadByName(element, property);
 }
 
-inline bool Element::readable() const { return windowOpen_ && hasRectangle_; }
+inline bool Element::readable() const { return readable_; }
 
 }  // namespace platform

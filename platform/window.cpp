@@ -22,8 +22,8 @@ ElementDesign timerElement(const TimerDesign& timer) {
 Window::Window(Runtime& runtime, const WindowDesign& design)
     : runtime_(runtime), design_(design), timerDesign_(timerElement(design.timer)) {
     elements_.reserve(design.elements.size() + 1);
-    for (const ElementDesign& entry : design.elements) elements_.emplace_back(*this, open_, entry);
-    if (design.timer.intervalMs > 0) elements_.emplace_back(*this, open_, timerDesign_);
+    for (const ElementDesign& entry : design.elements) elements_.emplace_back(*this, entry);
+    if (design.timer.intervalMs > 0) elements_.emplace_back(*this, timerDesign_);
 }
 
 void Window::Show() {
@@ -32,6 +32,7 @@ void Window::Show() {
     for (Element& element : elements_) element.layOut();
     pressed_ = nullptr;
     open_ = true;
+    for (Element& element : elements_) element.windowOpened(true);
     dirty_ = true;
     if (design_.timer.intervalMs > 0) nextTick_ = runtime_.backend().now() + TickPeriod;
     Form_Load();
@@ -41,6 +42,7 @@ void Window::Show() {
 void Window::Close() {
     if (!open_) return;
     open_ = false;
+    for (Element& element : elements_) element.windowOpened(false);
     runtime_.closed(*this);
 }
 
