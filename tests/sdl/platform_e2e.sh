@@ -9,10 +9,12 @@ work=$(mktemp -d)
 xvfb_pid=
 runner_pid=
 
+# The server goes with the demo: a demo stuck in a message box then ends too.
 cleanup() {
     [ -s "$work/pid" ] && kill "$(cat "$work/pid")" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
     [ -n "$runner_pid" ] && wait "$runner_pid"
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid"
+    [ -n "$xvfb_pid" ] && wait "$xvfb_pid"
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -109,6 +111,7 @@ within 20 said "ticks 64" || fail "the timer did not tick 64 times"
 xdotool key --window "$window" Left || fail "xdotool could not send Left"
 within 20 said "key 37" || fail "Left did not arrive as key 37"
 
+# The M key, without Shift: code 77.
 xdotool key --window "$window" m || fail "xdotool could not send M"
 within 20 said "key 77" || fail "M did not arrive as key 77"
 within 20 find_box || fail "no message box titled Tromfel appeared"

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/sdl/sdl_backend.h"
-#include "test_designs.h"
+#include "tests/platform/test_designs.h"
 
 namespace testing_platform {
 namespace {
@@ -19,7 +19,8 @@ using platform::ElementKind;
 // As ARGB: background 0xFF804020, label 0xFF103060 with text 0xFFE0C040.
 // Pixels: the ball (32x32 at its own size in a 64x64 element) at (40,40) on
 // the tile stretched from 64x64 to 128x256 at (0,0); the label 60x60 at
-// (110,150), its caption far wider than that; a spare tile at (300,100).
+// (110,150), its caption far wider than that; a spare tile at its own 64x64
+// size in a 20x20 element at (300,100).
 const ElementDesign drawElements[] = {
     {.name = "imgBall", .kind = ElementKind::Picture, .left = 600, .top = 600, .width = 960, .height = 960,
      .picture = "player.png", .stretch = false},
