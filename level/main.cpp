@@ -10,7 +10,7 @@ int main() {
         const auto backend = platform::createSdlBackend();
         platform::Runtime runtime(*backend, tromfel::ProgramTitle);
         tromfel::Program program(runtime);
-        return program.run();
+        platform::exitAtOnce(program.run());
     } catch (const std::exception& error) {
         std::cerr << "tromfel: " << error.what() << std::endl;
         return 1;

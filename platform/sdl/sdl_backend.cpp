@@ -5,12 +5,15 @@
 #include <SDL_ttf.h>
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <stdexcept>
 
 #include "platform/runtime_error.h"
 #include "platform/sdl/sdl_keys.h"
 #include "platform/sdl/sdl_screen.h"
 #include "platform/sdl/x11_errors.h"
+#include "platform/sdl_backend_factory.h"
 #include "platform/sound_file.h"
 #include "platform/window.h"
 
@@ -190,6 +193,9 @@ std::vector<std::uint32_t> SdlBackend::capture(const Window& window, PixelSize& 
 
 }  // namespace platform
 
-#include "platform/sdl_backend_factory.h"
-
 std::unique_ptr<platform::Backend> platform::createSdlBackend() { return std::make_unique<SdlBackend>(); }
+
+void platform::exitAtOnce(int status) {
+    std::fflush(nullptr);
+    std::_Exit(status);
+}

@@ -5,6 +5,7 @@
 
 #include "platform/runtime.h"
 #include "platform/sdl/sdl_backend.h"
+#include "platform/sdl_backend_factory.h"
 #include "platform/window.h"
 
 namespace {
@@ -60,5 +61,5 @@ int main() {
     platform::SdlBackend backend;
     platform::Runtime runtime(backend, "Tromfel");
     DemoWindow window(runtime, frmDemo);
-    return runtime.run(window);
+    platform::exitAtOnce(runtime.run(window));
 }
