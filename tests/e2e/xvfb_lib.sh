@@ -72,7 +72,7 @@ within() {
 # A display of its own, so that tests may run side by side; the timeout ends
 # the server even if the script is killed before its trap runs.
 start_xvfb() {
-    timeout 175 Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset -nolisten tcp \
+    timeout "${e2e_xvfb_seconds:-175}" Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset -nolisten tcp \
         3>"$e2e_work/display" >/dev/null 2>"$e2e_work/xvfb.log" &
     e2e_xvfb_pid=$!
     within 20 test -s "$e2e_work/display" || fail "Xvfb did not start: $(cat "$e2e_work/xvfb.log")"
