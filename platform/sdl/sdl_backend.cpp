@@ -12,6 +12,7 @@
 #include "platform/runtime_error.h"
 #include "platform/sdl/sdl_keys.h"
 #include "platform/sdl/sdl_screen.h"
+#include "platform/sdl/signals.h"
 #include "platform/sdl/x11_errors.h"
 #include "platform/sdl_backend_factory.h"
 #include "platform/sound_file.h"
@@ -21,6 +22,7 @@ namespace platform {
 
 SdlBackend::SdlBackend() {
     tolerateLateWakeups();
+    endProgramOnSignals();
     // Present straight to the window: the GL path costs far more CPU for nothing.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
