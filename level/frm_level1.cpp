@@ -76,22 +76,11 @@ constexpr platform::ElementDesign layout[] = {
     tile("object5", 1, 6, Obstacle),
     tile("object4", 0, 5, Obstacle),
     tile("object3", 0, 4, Obstacle),
-    tile("object2", 0, 3, Obstacle),};
-
-constexpr platform::WindowDesign frmLevel1{
-    .name = "frmLevel1",
-    .caption = "Tromfel -Level1-",
-    .clientWidth = 8640,
-    .clientHeight = 6750,
-    .background = 0,
-    .icon = LevelIcon,
-    .pointer = LevelPointer,
-    .pointerHotX = 0,
-    .pointerHotY = 0,
-    .frameless = false,
-    .timer = {"Timer1", 1},
-    .elements = layout,
+    tile("object2", 0, 3, Obstacle),
 };
+
+constexpr platform::WindowDesign frmLevel1 =
+    levelWindowDesign("frmLevel1", "Tromfel -Level1-", 8640, 6750, layout);
 
 }  // namespace
 

@@ -51,7 +51,8 @@ constexpr platform::ElementDesign layout[] = {
     tile("object55", 2, 2, Obstacle),
     tile("object54", 1, 2, Obstacle),
     tile("object53", 0, 1, Obstacle),
-    tile("object52", 0, 2, Obstacle),    {.name = "won", .left = 2040, .top = 4920, .width = 720, .height = 720, .picture = GoalPicture, .stretch = false},
+    tile("object52", 0, 2, Obstacle),
+    {.name = "won", .left = 2040, .top = 4920, .width = 720, .height = 720, .picture = GoalPicture, .stretch = false},
     tile("object51", 10, 8, Obstacle),
     tile("object50", 8, 6, Obstacle),
     tile("object49", 8, 4, Obstacle),
@@ -114,23 +115,12 @@ constexpr platform::ElementDesign layout[] = {
     tile("object5", 2, 8, Obstacle),
     tile("object4", 0, 7, Obstacle),
     tile("object3", 0, 6, Obstacle),
-    tile("object2", 0, 5, Obstacle),};
+    tile("object2", 0, 5, Obstacle),
+};
 
 // The caption is level one's text, kept as the game has always shown it.
-constexpr platform::WindowDesign frmLevel2{
-    .name = "frmLevel2",
-    .caption = "Tromfel -Level1-",
-    .clientWidth = 10560,
-    .clientHeight = 8640,
-    .background = 0,
-    .icon = LevelIcon,
-    .pointer = LevelPointer,
-    .pointerHotX = 0,
-    .pointerHotY = 0,
-    .frameless = false,
-    .timer = {"Timer1", 1},
-    .elements = layout,
-};
+constexpr platform::WindowDesign frmLevel2 =
+    levelWindowDesign("frmLevel2", "Tromfel -Level1-", 10560, 8640, layout);
 
 }  // namespace
 

@@ -2,6 +2,7 @@
 // the data its tick runs on.
 #pragma once
 
+#include <span>
 #include <string_view>
 
 #include "platform/design.h"
@@ -38,6 +39,25 @@ inline constexpr std::string_view PlayerPicture = "player.png";
 inline constexpr std::string_view GoalPicture = "goal.png";
 inline constexpr std::string_view LevelIcon = "level_icon.png";
 inline constexpr std::string_view LevelPointer = "level_pointer.png";
+
+// Both level windows: black, with the level icon and pointer, and Timer1
+// asking for a tick every millisecond.
+constexpr platform::WindowDesign levelWindowDesign(std::string_view name, std::string_view caption,
+                                                   float clientWidth, float clientHeight,
+                                                   std::span<const platform::ElementDesign> layout) {
+    return {.name = name,
+            .caption = caption,
+            .clientWidth = clientWidth,
+            .clientHeight = clientHeight,
+            .background = 0,
+            .icon = LevelIcon,
+            .pointer = LevelPointer,
+            .pointerHotX = 0,
+            .pointerHotY = 0,
+            .frameless = false,
+            .timer = {"Timer1", 1},
+            .elements = layout};
+}
 
 extern const LevelData Level1;
 extern const LevelData Level2;
