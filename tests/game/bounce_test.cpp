@@ -53,7 +53,10 @@ TEST(Bounce, ASpringPadGivesAHundredSixtyThreeTickBounceUpTo1492Point5) {
     game.ticks(83);
     EXPECT_EQ(level.BouncePeak, 1500);
     EXPECT_EQ(game.records(), (std::vector<Record>{Game::sound("\\jump.wav")}));
-    const std::vector<float> widths = widthsOfOneBounce(game, level, 163);
+    std::vector<float> widths = widthsOfOneBounce(game, level, 81);
+    EXPECT_EQ(level.element("object1").Left(), 2100 - 506.25f);
+    EXPECT_EQ(level.element("object1").Top(), 2100 - 506.25f);
+    for (float w : widthsOfOneBounce(game, level, 82)) widths.push_back(w);
     EXPECT_EQ(widths, expectedBounce(82));
     EXPECT_EQ(*std::max_element(widths.begin(), widths.end()), 1492.5f);
     EXPECT_EQ(level.element("object1").Left(), 2100.0f);
@@ -153,6 +156,25 @@ TEST(Clamp, HoldsTheBallAtTheFarLimitsAndLeavesValuesOnALimitAlone) {
     EXPECT_EQ(object1.Left(), 7880.0f);
     EXPECT_EQ(object1.Width(), 480.0f);
     EXPECT_EQ(game.records(), (std::vector<Record>{Game::sound("\\jump.wav")}));
+
+}
+
+TEST(Clamp, HoldsTheBallAtTheBottomLimit) {
+    Game game;
+    LevelWindow& level = game.openLevel(game.program.level1());
+    platform::Element& object1 = level.element("object1");
+    place(level, 2100, 5960);  // on path8, exactly on the bottom limit
+    game.ticks(1);
+    EXPECT_EQ(object1.Top(), 5953.75f);
+    place(level, 2100, 5960);
+    game.ticks(49);
+    game.key(platform::VK_DOWN);
+    game.ticks(1);
+    EXPECT_EQ(object1.Top(), 5960.0f);
+    game.ticks(32);
+    EXPECT_EQ(object1.Top(), 5960.0f);
+    EXPECT_EQ(object1.Width(), 480.0f);
+    EXPECT_EQ(game.records(), (std::vector<Record>{Game::sound("\\path.wav")}));
 }
 
 TEST(Clamp, TheContactStepSeesAPositionPushedPastTheLimitBeforeTheClampBringsItBack) {
