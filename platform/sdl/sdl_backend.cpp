@@ -56,12 +56,12 @@ SdlBackend::~SdlBackend() {
     SDL_Quit();
 }
 
-SdlBackend::Screen* SdlBackend::screenOf(const Window& window) {
+SdlScreen* SdlBackend::screenOf(const Window& window) {
     auto found = screens_.find(&window);
     return found == screens_.end() ? nullptr : found->second.get();
 }
 
-SdlBackend::Screen* SdlBackend::screenOf(Uint32 windowId) {
+SdlScreen* SdlBackend::screenOf(Uint32 windowId) {
     for (auto& [window, screen] : screens_) {
         if (SDL_GetWindowID(screen->window()) == windowId) return screen.get();
     }
@@ -77,7 +77,7 @@ PixelSize SdlBackend::usableArea() {
 }
 
 void SdlBackend::openWindow(Window& window) {
-    screens_[&window] = std::make_unique<Screen>(window, *pictures_);
+    screens_[&window] = std::make_unique<SdlScreen>(window, *pictures_);
     active_ = &window;
 }
 
@@ -87,7 +87,7 @@ void SdlBackend::closeWindow(Window& window) {
 }
 
 void SdlBackend::draw(Window& window) {
-    if (Screen* screen = screenOf(window)) screen->draw();
+    if (SdlScreen* screen = screenOf(window)) screen->draw();
 }
 
 std::optional<InputEvent> SdlBackend::waitEvent(TimePoint deadline) {
@@ -116,7 +116,7 @@ std::optional<InputEvent> SdlBackend::translate(const SDL_Event& event) {
             input.kind = InputEvent::Kind::Quit;
             return input;
         case SDL_WINDOWEVENT: {
-            Screen* screen = screenOf(event.window.windowID);
+            SdlScreen* screen = screenOf(event.window.windowID);
             if (!screen) return std::nullopt;
             switch (event.window.event) {
                 case SDL_WINDOWEVENT_CLOSE:
@@ -135,7 +135,7 @@ std::optional<InputEvent> SdlBackend::translate(const SDL_Event& event) {
             }
         }
         case SDL_KEYDOWN: {
-            Screen* screen = screenOf(event.key.windowID);
+            SdlScreen* screen = screenOf(event.key.windowID);
             input.keyCode = virtualKeyCode(event.key.keysym);
             if (!screen || input.keyCode == 0) return std::nullopt;
             input.kind = InputEvent::Kind::KeyDown;
@@ -144,7 +144,7 @@ std::optional<InputEvent> SdlBackend::translate(const SDL_Event& event) {
             return input;
         }
         case SDL_MOUSEMOTION: {
-            Screen* screen = screenOf(event.motion.windowID);
+            SdlScreen* screen = screenOf(event.motion.windowID);
             if (!screen) return std::nullopt;
             input.kind = InputEvent::Kind::MouseMove;
             input.window = &screen->owner();
@@ -154,7 +154,7 @@ std::optional<InputEvent> SdlBackend::translate(const SDL_Event& event) {
         }
         case SDL_MOUSEBUTTONDOWN:
         case SDL_MOUSEBUTTONUP: {
-            Screen* screen = screenOf(event.button.windowID);
+            SdlScreen* screen = screenOf(event.button.windowID);
             if (!screen || event.button.button != SDL_BUTTON_LEFT) return std::nullopt;
             input.kind = event.type == SDL_MOUSEBUTTONDOWN ? InputEvent::Kind::MouseDown
                                                            : InputEvent::Kind::MouseUp;
@@ -172,7 +172,7 @@ void SdlBackend::showMessageBox(std::string_view title, std::string_view text, i
     Uint32 flags = 0;
     if (code == MessageExclamation) flags = SDL_MESSAGEBOX_WARNING;
     if (code == MessageCritical) flags = SDL_MESSAGEBOX_ERROR;
-    Screen* owner = active_ ? screenOf(*active_) : nullptr;
+    SdlScreen* owner = active_ ? screenOf(*active_) : nullptr;
     SDL_Window* parent = owner ? owner->window() : nullptr;
     SDL_ShowSimpleMessageBox(flags, std::string(title).c_str(), std::string(text).c_str(), parent);
     // Input meant for the box must not reach whatever window comes next.
@@ -188,7 +188,7 @@ std::string SdlBackend::programFolder() {
 }
 
 std::vector<std::uint32_t> SdlBackend::capture(const Window& window, PixelSize& size) {
-    Screen* screen = screenOf(window);
+    SdlScreen* screen = screenOf(window);
     if (!screen) throw RuntimeError(std::string(window.name()) + " is not open");
     return screen->capture(size);
 }

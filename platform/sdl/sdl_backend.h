@@ -38,13 +38,12 @@ public:
     std::vector<std::uint32_t> capture(const Window& window, PixelSize& size);
 
 private:
-    using Screen = SdlScreen;
-    Screen* screenOf(const Window& window);
-    Screen* screenOf(Uint32 windowId);
+    SdlScreen* screenOf(const Window& window);
+    SdlScreen* screenOf(Uint32 windowId);
     std::optional<InputEvent> translate(const SDL_Event& event);
 
     std::unique_ptr<SdlPictures> pictures_;
-    std::map<const Window*, std::unique_ptr<Screen>> screens_;
+    std::map<const Window*, std::unique_ptr<SdlScreen>> screens_;
     const Window* active_ = nullptr;  // the window shown last: owner of message boxes
     std::unique_ptr<SdlAudio> audio_;
     std::string programFolder_;

@@ -19,11 +19,19 @@ public:
 
     // The decoded picture; a missing or broken one is a run-time error.
     SDL_Surface* picture(std::string_view name);
+    // Whether no pixel of the picture lets what lies below show through.
+    bool opaque(std::string_view name);
     // The font a design names, at its size in points (96 dots per inch).
     TTF_Font* font(std::string_view name, int points);
 
 private:
-    std::map<std::string, SDL_Surface*, std::less<>> pictures_;
+    struct Picture {
+        SDL_Surface* surface;
+        bool opaque;
+    };
+    const Picture& decoded(std::string_view name);
+
+    std::map<std::string, Picture, std::less<>> pictures_;
     std::map<std::pair<std::string, int>, TTF_Font*> fonts_;
 };
 

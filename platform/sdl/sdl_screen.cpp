@@ -19,16 +19,6 @@ SDL_FRect pixels(float left, float top, float width, float height) {
 
 SDL_Color sdlColour(Colour colour) { return {red(colour), green(colour), blue(colour), 255}; }
 
-bool isOpaque(SDL_Surface* picture) {
-    const auto* pixels = static_cast<const Uint32*>(picture->pixels);
-    for (int y = 0; y < picture->h; ++y) {
-        for (int x = 0; x < picture->w; ++x) {
-            if ((pixels[y * picture->pitch / 4 + x] >> 24) != 0xFF) return false;
-        }
-    }
-    return true;
-}
-
 [[noreturn]] void fail(const Window& window, const char* what) {
     throw RuntimeError("cannot " + std::string(what) + " " + std::string(window.name()) + ": " + SDL_GetError());
 }
@@ -80,7 +70,7 @@ SDL_Texture* SdlScreen::pictureTexture(std::string_view name) {
     if (auto found = pictureTextures_.find(name); found != pictureTextures_.end()) return found->second;
     SDL_Surface* picture = pictures_.picture(name);
     SDL_Texture* texture = nullptr;
-    if (isOpaque(picture)) {
+    if (pictures_.opaque(name)) {
         // Opaque pictures are copied in the window's own format, not blended:
         // most of a level is tiles.
         SDL_Surface* converted = SDL_ConvertSurfaceFormat(picture, SDL_GetWindowPixelFormat(window_), 0);
