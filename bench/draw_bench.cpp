@@ -1,12 +1,14 @@
-// Showing and drawing each window with the SDL2 backend and its software
-// renderer, on SDL's dummy video driver.
+// Drawing each window with the SDL2 backend and its software renderer, on
+// SDL's dummy video driver: a whole frame, a frame of a playing level
+// (one tick's damage), and showing a window on the screen.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
+#include <string>
 
-#include "level/program.h"
 #include "platform/sdl/sdl_backend.h"
 #include "platform/window.h"
+#include "program/windows.h"
 
 namespace {
 
@@ -19,22 +21,33 @@ struct SdlGame {
         }
     } drivers;
     platform::SdlBackend backend;
-    platform::Runtime runtime{backend, tromfel::ProgramTitle};
-    tromfel::Program program{runtime};
+    platform::Runtime runtime{backend, std::string(tromfel::ProgramTitle)};
+    SdlGame() { tromfel::addWindows(runtime); }
 };
 
-void drawFrames(benchmark::State& state, platform::Window& (tromfel::Program::*which)()) {
+void drawWhole(benchmark::State& state, const char* name) {
     SdlGame game;
-    platform::Window& window = (game.program.*which)();
+    platform::Window& window = game.runtime.window(name);
     game.runtime.start(window);
-    for (auto _ : state) game.backend.draw(window);
+    for (auto _ : state) game.backend.screen(window).drawWhole();
+}
+
+// One tick of a level left alone, and the frame that follows it.
+void tickAndDraw(benchmark::State& state, const char* name) {
+    SdlGame game;
+    platform::Window& window = game.runtime.window(name);
+    game.runtime.start(window);
+    for (auto _ : state) {
+        window.Timer1_Timer();
+        game.backend.draw(window);
+    }
 }
 
 // Laying a window out, creating it on the screen with its renderer and
 // drawing its first frame, then closing it.
-void showWindows(benchmark::State& state, platform::Window& (tromfel::Program::*which)()) {
+void showWindow(benchmark::State& state, const char* name) {
     SdlGame game;
-    platform::Window& window = (game.program.*which)();
+    platform::Window& window = game.runtime.window(name);
     for (auto _ : state) {
         window.Show();
         game.backend.draw(window);
@@ -42,19 +55,14 @@ void showWindows(benchmark::State& state, platform::Window& (tromfel::Program::*
     }
 }
 
-void BM_DrawMenu(benchmark::State& state) { drawFrames(state, &tromfel::Program::frmMenu); }
-void BM_DrawLevel1(benchmark::State& state) { drawFrames(state, &tromfel::Program::frmLevel1); }
-void BM_DrawLevel2(benchmark::State& state) { drawFrames(state, &tromfel::Program::frmLevel2); }
-BENCHMARK(BM_DrawMenu)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_DrawLevel1)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_DrawLevel2)->Unit(benchmark::kMicrosecond);
-
-void BM_ShowMenu(benchmark::State& state) { showWindows(state, &tromfel::Program::frmMenu); }
-void BM_ShowLevel1(benchmark::State& state) { showWindows(state, &tromfel::Program::frmLevel1); }
-void BM_ShowLevel2(benchmark::State& state) { showWindows(state, &tromfel::Program::frmLevel2); }
-BENCHMARK(BM_ShowMenu)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_ShowLevel1)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_ShowLevel2)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(drawWhole, menu, "frmMenu")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(drawWhole, level1, "frmLevel1")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(drawWhole, level2, "frmLevel2")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(tickAndDraw, level1, "frmLevel1")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(tickAndDraw, level2, "frmLevel2")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(showWindow, menu, "frmMenu")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(showWindow, level1, "frmLevel1")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(showWindow, level2, "frmLevel2")->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -2,26 +2,28 @@
 // one tick of each level against plain box tests, and laying out windows.
 #include <benchmark/benchmark.h>
 
-#include <array>
+#include <string>
 #include <vector>
 
 #include "level/level_window.h"
-#include "level/program.h"
-#include "menu/menu_window.h"
 #include "platform/headless_backend.h"
+#include "program/windows.h"
 
 namespace {
 
 struct Game {
-    Game() { backend.setAudioDevice(false); }
+    Game() {
+        backend.setAudioDevice(false);
+        tromfel::addWindows(runtime);
+    }
+    tromfel::LevelWindow& level(const char* name) { return static_cast<tromfel::LevelWindow&>(runtime.window(name)); }
     platform::HeadlessBackend backend;
-    platform::Runtime runtime{backend, tromfel::ProgramTitle};
-    tromfel::Program program{runtime};
+    platform::Runtime runtime{backend, std::string(tromfel::ProgramTitle)};
 };
 
 void BM_Collision(benchmark::State& state) {
     Game game;
-    tromfel::LevelWindow& level = game.program.level1();
+    tromfel::LevelWindow& level = game.level("frmLevel1");
     game.runtime.start(level);
     const platform::Element& object1 = level.element("object1");
     const platform::Element& tile = level.element("path1");
@@ -31,15 +33,15 @@ BENCHMARK(BM_Collision);
 
 // Ticks of a level left alone: it lands on path1 every 83 ticks and plays
 // a sound (silently here), so this covers landing ticks as well.
-void tickLevel(benchmark::State& state, tromfel::LevelWindow& (tromfel::Program::*which)()) {
+void tickLevel(benchmark::State& state, const char* name) {
     Game game;
-    tromfel::LevelWindow& level = (game.program.*which)();
+    tromfel::LevelWindow& level = game.level(name);
     game.runtime.start(level);
     for (auto _ : state) level.Timer1_Timer();
 }
 
-void BM_TickLevel1(benchmark::State& state) { tickLevel(state, &tromfel::Program::level1); }
-void BM_TickLevel2(benchmark::State& state) { tickLevel(state, &tromfel::Program::level2); }
+void BM_TickLevel1(benchmark::State& state) { tickLevel(state, "frmLevel1"); }
+void BM_TickLevel2(benchmark::State& state) { tickLevel(state, "frmLevel2"); }
 BENCHMARK(BM_TickLevel1);
 BENCHMARK(BM_TickLevel2);
 
@@ -47,7 +49,7 @@ BENCHMARK(BM_TickLevel2);
 // floats: the floor against which the tick is measured.
 void BM_PlainBoxTests101(benchmark::State& state) {
     Game game;
-    tromfel::LevelWindow& level = game.program.level2();
+    tromfel::LevelWindow& level = game.level("frmLevel2");
     game.runtime.start(level);
     struct Box {
         float left, top, width, height;
@@ -70,9 +72,9 @@ void BM_PlainBoxTests101(benchmark::State& state) {
 }
 BENCHMARK(BM_PlainBoxTests101);
 
-void showAndClose(benchmark::State& state, platform::Window& (tromfel::Program::*which)()) {
+void showAndClose(benchmark::State& state, const char* name) {
     Game game;
-    platform::Window& window = (game.program.*which)();
+    platform::Window& window = game.runtime.window(name);
     for (auto _ : state) {
         window.Show();
         window.Close();
@@ -80,9 +82,9 @@ void showAndClose(benchmark::State& state, platform::Window& (tromfel::Program::
     }
 }
 
-void BM_ShowMenu(benchmark::State& state) { showAndClose(state, &tromfel::Program::frmMenu); }
-void BM_ShowLevel1(benchmark::State& state) { showAndClose(state, &tromfel::Program::frmLevel1); }
-void BM_ShowLevel2(benchmark::State& state) { showAndClose(state, &tromfel::Program::frmLevel2); }
+void BM_ShowMenu(benchmark::State& state) { showAndClose(state, "frmMenu"); }
+void BM_ShowLevel1(benchmark::State& state) { showAndClose(state, "frmLevel1"); }
+void BM_ShowLevel2(benchmark::State& state) { showAndClose(state, "frmLevel2"); }
 BENCHMARK(BM_ShowMenu);
 BENCHMARK(BM_ShowLevel1);
 BENCHMARK(BM_ShowLevel2);

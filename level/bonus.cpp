@@ -11,7 +11,6 @@ constexpr float BonusWidth = 1400;
 
 void LevelWindow::bonusStep() {
     platform::Element& P10 = *P10_;
-    // All three terms are evaluated on every tick, in this order.
     const bool touching = Collision(object1_, P10) == True;
     const bool highEnough = object1_.Width() >= BonusWidth;
     const bool available = P10.Visible();

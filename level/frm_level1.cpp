@@ -1,6 +1,5 @@
 // frmLevel1: the first level's stored design, 9 x 7 tiles, and its data.
 #include "level/level_data.h"
-#include "level/program.h"
 
 namespace tromfel {
 
@@ -88,7 +87,7 @@ const LevelData Level1{
     .design = frmLevel1,
     .lastObstacle = 51,
     .winMessage = "You won! Go to Level2!",
-    .windowAfterWin = &Program::frmLevel2,
+    .windowAfterWin = "frmLevel2",
     .hasBonus = false,
 };
 

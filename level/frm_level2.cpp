@@ -1,7 +1,6 @@
 // frmLevel2: the second level's stored design, 11 x 9 tiles and the bonus,
 // and its data.
 #include "level/level_data.h"
-#include "level/program.h"
 
 namespace tromfel {
 
@@ -118,7 +117,7 @@ constexpr platform::ElementDesign layout[] = {
     tile("object2", 0, 5, Obstacle),
 };
 
-// The caption is level one's text, kept as the game has always shown it.
+// The caption reads "Level1" in both levels.
 constexpr platform::WindowDesign frmLevel2 =
     levelWindowDesign("frmLevel2", "Tromfel -Level1-", 10560, 8640, layout);
 
@@ -128,7 +127,7 @@ const LevelData Level2{
     .design = frmLevel2,
     .lastObstacle = 87,
     .winMessage = "You won! Go to Level3!",
-    .windowAfterWin = &Program::frmMenu,
+    .windowAfterWin = "frmMenu",
     .hasBonus = true,
 };
 

@@ -6,17 +6,14 @@
 #include <string_view>
 
 #include "platform/design.h"
-#include "platform/window.h"
 
 namespace tromfel {
-
-class Program;
 
 struct LevelData {
     const platform::WindowDesign& design;
     int lastObstacle;  // the obstacles are object2 up to this one
     std::string_view winMessage;
-    platform::Window& (Program::*windowAfterWin)();
+    std::string_view windowAfterWin;
     bool hasBonus;
 };
 
@@ -49,7 +46,7 @@ constexpr platform::WindowDesign levelWindowDesign(std::string_view name, std::s
             .caption = caption,
             .clientWidth = clientWidth,
             .clientHeight = clientHeight,
-            .background = 0,
+            .background = platform::Black,
             .icon = LevelIcon,
             .pointer = LevelPointer,
             .pointerHotX = 0,

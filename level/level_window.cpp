@@ -25,9 +25,8 @@ std::vector<int> range(int first, int last) {
 
 }  // namespace
 
-LevelWindow::LevelWindow(Program& program, platform::Runtime& runtime, const LevelData& level)
+LevelWindow::LevelWindow(platform::Runtime& runtime, const LevelData& level)
     : platform::Window(runtime, level.design),
-      program_(program),
       level_(level),
       object1_(element("object1")),
       object51_(element("object51")),

@@ -6,19 +6,22 @@
 #include <vector>
 
 #include "level/level_data.h"
+#include "platform/runtime_error.h"
 #include "platform/window.h"
 
 namespace tromfel {
 
-class Program;
-
-// Truth values of the original program: true has all bits set.
+// Truth values: true has all bits set.
 inline constexpr std::int16_t True = -1;
 inline constexpr std::int16_t False = 0;
 
+// Collision counts its first argument as this square from its Left and Top,
+// whatever size it is drawn at.
+inline constexpr float ContactBoxSize = 500;
+
 class LevelWindow : public platform::Window {
 public:
-    LevelWindow(Program& program, platform::Runtime& runtime, const LevelData& level);
+    LevelWindow(platform::Runtime& runtime, const LevelData& level);
 
     // Level state.
     std::int16_t BouncePhase = 0;  // 0 rising, 1 falling
@@ -29,8 +32,8 @@ public:
     void Form_KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) override;
     void Timer1_Timer() override;
 
-    // Whether Objet2's box meets the 500 x 500 contact box at Objet1's
-    // Left and Top; any error answers False.
+    // Whether Objet2's box meets the contact box at Objet1's Left and Top;
+    // any error answers False.
     std::int16_t Collision(const platform::Element& Objet1, const platform::Element& Objet2);
 
 private:
@@ -38,7 +41,6 @@ private:
     void bonusStep();
     std::int32_t playSound(std::string_view fileName);
 
-    Program& program_;
     const LevelData& level_;
     platform::Element& object1_;
     platform::Element& object51_;
@@ -48,7 +50,26 @@ private:
     std::vector<platform::Element*> springPads_, obstacles_, paths_;
 };
 
-}  // namespace tromfel
+// Inline: every tick asks it about every tile.
+[[gnu::always_inline]] inline std::int16_t LevelWindow::Collision(const platform::Element& Objet1,
+                                                                  const platform::Element& Objet2) {
+    try {
+        // All six values are read before any comparison, so a failed read
+        // answers False, never True.
+        const float x1 = platform::readByName(Objet1, "Left");
+        const float y1 = platform::readByName(Objet1, "Top");
+        const float x2 = platform::readByName(Objet2, "Left");
+        const float y2 = platform::readByName(Objet2, "Top");
+        const float w2 = platform::readByName(Objet2, "Width");
+        const float h2 = platform::readByName(Objet2, "Height");
+        const float right1 = x1 + ContactBoxSize;
+        const float bottom1 = y1 + ContactBoxSize;
+        const float right2 = x2 + w2;
+        const float bottom2 = y2 + h2;
+        return x2 <= right1 && x1 <= right2 && y2 <= bottom1 && y1 <= bottom2 ? True : False;
+    } catch (const platform::RuntimeError&) {
+        return False;
+    }
+}
 
-// Collision is inline: every tick asks it about every tile.
-#include "level/collision.h"
+}  // namespace tromfel

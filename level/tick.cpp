@@ -1,7 +1,6 @@
 // Timer1_Timer: one tick of a level. Bounce, contacts, clamp, goal and, in
 // level two, the bonus, always all of them and in this order.
 #include "level/level_window.h"
-#include "level/program.h"
 #include "platform/checked.h"
 #include "platform/runtime.h"
 
@@ -32,8 +31,8 @@ std::int32_t LevelWindow::playSound(std::string_view fileName) {
     return runtime().sndPlaySound(runtime().ProgramFolder() + std::string(fileName), platform::SND_ASYNC);
 }
 
-// Both halves are asked every time: the overlap test runs on every tick, the
-// action waits for the landing.
+// A contact acts only on the landing tick, when the player object is back
+// at its resting width.
 bool LevelWindow::landedOn(const platform::Element& element) {
     const bool touching = Collision(object1_, element) == True;
     const bool landed = object1_.Width() <= LandingWidth;
@@ -62,7 +61,7 @@ void LevelWindow::Timer1_Timer() {
         if (landedOn(*obstacle)) {
             runtime().ShowMessage("You are dead", platform::MessageOk);
             Close();
-            program_.frmMenu().Show();
+            runtime().window("frmMenu").Show();
             return;  // the window is closed: nothing of it is touched again
         }
     }
@@ -88,7 +87,7 @@ void LevelWindow::Timer1_Timer() {
         SoundResult = playSound("\\won.wav");
         runtime().ShowMessage(level_.winMessage, platform::MessageExclamation);
         Close();
-        (program_.*level_.windowAfterWin)().Show();
+        runtime().window(level_.windowAfterWin).Show();
         return;
     }
 

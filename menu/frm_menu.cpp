@@ -5,8 +5,8 @@ namespace tromfel {
 
 namespace {
 
-constexpr platform::Colour Yellow = 0xFFFF;
-constexpr platform::Colour Black = 0;
+using platform::Black;
+using platform::Yellow;
 
 // Drawing order, first on top. The load step places all three.
 constexpr platform::ElementDesign layout[] = {

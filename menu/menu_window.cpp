@@ -1,25 +1,18 @@
 // frmMenu's procedures: the load step, the hover colours, the clicks and Escape.
 #include "menu/menu_window.h"
 
-#include "level/program.h"
 #include "platform/checked.h"
 #include "platform/keys.h"
 #include "platform/runtime.h"
 
 namespace tromfel {
 
-namespace {
-
 using platform::Prop;
+using platform::Red;
+using platform::Yellow;
 
-constexpr platform::Colour Yellow = 0xFFFF;
-constexpr platform::Colour Red = 0xFF;
-
-}  // namespace
-
-MenuWindow::MenuWindow(Program& program, platform::Runtime& runtime)
+MenuWindow::MenuWindow(platform::Runtime& runtime)
     : platform::Window(runtime, frmMenuDesign),
-      program_(program),
       Image1(element("Image1")),
       lblStart(element("lblStart")),
       lblExit(element("lblExit")) {}
@@ -72,7 +65,7 @@ void MenuWindow::lblExit_MouseMove() {
 
 void MenuWindow::lblStart_Click() {
     Close();
-    program_.frmLevel1().Show();
+    runtime().window("frmLevel1").Show();
 }
 
 void MenuWindow::lblExit_Click() { runtime().EndProgram(); }

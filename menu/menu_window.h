@@ -6,13 +6,11 @@
 
 namespace tromfel {
 
-class Program;
-
 extern const platform::WindowDesign frmMenuDesign;
 
 class MenuWindow : public platform::Window {
 public:
-    MenuWindow(Program& program, platform::Runtime& runtime);
+    explicit MenuWindow(platform::Runtime& runtime);
 
     void Form_Load() override;
     void Form_KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) override;
@@ -27,7 +25,6 @@ public:
     void lblExit_Click();
 
 private:
-    Program& program_;
     platform::Element& Image1;
     platform::Element& lblStart;
     platform::Element& lblExit;

@@ -23,10 +23,10 @@ struct InputEvent {
     float x = 0, y = 0;        // pointer in client pixels
 };
 
-// Message box codes of the original desktop.
-inline constexpr int MessageOk = 0;
-inline constexpr int MessageExclamation = 48;
-inline constexpr int MessageCritical = 16;
+// Message box codes: the buttons and the icon.
+inline constexpr int MessageOk = 0;  // OK, no icon
+inline constexpr int MessageExclamation = 48;  // OK, exclamation icon
+inline constexpr int MessageCritical = 16;     // OK, error icon
 
 class Backend {
 public:
@@ -42,9 +42,11 @@ public:
     virtual void closeWindow(Window& window) = 0;
     virtual void draw(Window& window) = 0;
 
-    // Modal: returns once the player has closed the box. Input that reached
-    // the program meanwhile is discarded.
-    virtual void showMessageBox(std::string_view title, std::string_view text, int code) = 0;
+    // Modal: returns once the player has closed the box, true; false if the
+    // window system asked the program to end meanwhile. Input that reached
+    // the program's windows meanwhile is discarded. A box that cannot be
+    // shown is a run-time error.
+    virtual bool showMessageBox(std::string_view title, std::string_view text, int code) = 0;
 
     // Plays a sound file asynchronously, replacing the one playing; a file
     // that cannot be played gives the default sound. 1 if a sound started.

@@ -1,7 +1,8 @@
 // The headless backend.
 #include "platform/headless_backend.h"
 
-#include "platform/sound_file.h"
+#include <algorithm>
+
 #include "platform/window.h"
 
 namespace platform {
@@ -53,18 +54,21 @@ void HeadlessBackend::closeWindow(Window& window) {
     records_.push_back({Record::Kind::Closed, std::string(window.name())});
 }
 
-void HeadlessBackend::draw(Window&) { ++draws_; }
+void HeadlessBackend::draw(Window&) {}
 
-void HeadlessBackend::showMessageBox(std::string_view, std::string_view text, int code) {
+bool HeadlessBackend::showMessageBox(std::string_view, std::string_view text, int code) {
     const Record message{Record::Kind::Message, std::string(text), code};
     records_.push_back(message);
     if (onMessage) onMessage(message);
+    const bool quit = std::any_of(input_.begin(), input_.end(),
+                                  [](const InputEvent& event) { return event.kind == InputEvent::Kind::Quit; });
     input_.clear();
+    return !quit;
 }
 
 std::int32_t HeadlessBackend::playSound(const std::string& path) {
     if (!audio_) return 0;
-    records_.push_back({Record::Kind::Sound, path, 0, isPlayableWav(nativePath(path))});
+    records_.push_back({Record::Kind::Sound, path});
     return 1;
 }
 

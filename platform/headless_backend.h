@@ -17,9 +17,8 @@ public:
     struct Record {
         enum class Kind { Shown, Closed, Message, Sound };
         Kind kind;
-        std::string text;     // window name, message text or sound path
-        int code = 0;         // message box code
-        bool fromFile = true;  // sound: false when the default sound played
+        std::string text;  // window name, message text or sound path
+        int code = 0;      // message box code
         bool operator==(const Record&) const = default;
     };
 
@@ -34,17 +33,16 @@ public:
     void quit();
 
     // Called while a message box is open, before it is answered; it may
-    // inject input (which the box discards) or let time pass.
+    // inject input (which the box discards), ask the program to end (quit)
+    // or let time pass.
     std::function<void(const Record&)> onMessage;
     void advance(Nanoseconds time) { now_ += time; }
 
     void setProgramFolder(std::string folder) { programFolder_ = std::move(folder); }
     void setAudioDevice(bool present) { audio_ = present; }
-    void setUsableArea(PixelSize area) { usableArea_ = area; }
 
     const std::vector<Record>& records() const { return records_; }
     void clearRecords() { records_.clear(); }
-    int drawCount() const { return draws_; }
 
     TimePoint now() override { return now_; }
     std::optional<InputEvent> waitEvent(TimePoint deadline) override;
@@ -52,7 +50,7 @@ public:
     void openWindow(Window& window) override;
     void closeWindow(Window& window) override;
     void draw(Window& window) override;
-    void showMessageBox(std::string_view title, std::string_view text, int code) override;
+    bool showMessageBox(std::string_view title, std::string_view text, int code) override;
     std::int32_t playSound(const std::string& path) override;
     std::string programFolder() override { return programFolder_; }
 
@@ -65,7 +63,6 @@ private:
     std::vector<Record> records_;
     std::string programFolder_ = ".";
     bool audio_ = true;
-    int draws_ = 0;
 };
 
 }  // namespace platform

@@ -28,6 +28,21 @@ TimePoint nextSlotAfter(TimePoint due, TimePoint now) {
 
 Runtime::Runtime(Backend& backend, std::string title) : backend_(backend), title_(std::move(title)) {}
 
+Runtime::~Runtime() = default;
+
+void Runtime::addWindow(std::string_view name, WindowFactory create) {
+    table_.push_back({std::string(name), std::move(create), nullptr});
+}
+
+Window& Runtime::window(std::string_view name) {
+    for (TableEntry& entry : table_) {
+        if (entry.name != name) continue;
+        if (!entry.instance) entry.instance = entry.create(*this);
+        return *entry.instance;
+    }
+    throw RuntimeError("no window " + std::string(name));
+}
+
 int Runtime::run(Window& first) {
     start(first);
     while (runUntil(TimePoint::max())) {
@@ -129,9 +144,13 @@ void Runtime::redraw() {
 
 void Runtime::fail(const std::string& message) {
     std::cerr << message << std::endl;
-    backend_.showMessageBox(title_, message, MessageCritical);
     ended_ = true;
     exitStatus_ = 1;
+    try {
+        backend_.showMessageBox(title_, message, MessageCritical);
+    } catch (const std::exception& error) {
+        std::cerr << error.what() << std::endl;
+    }
 }
 
 void Runtime::opened(Window& window) {
@@ -145,7 +164,7 @@ void Runtime::closed(Window& window) {
 }
 
 void Runtime::ShowMessage(std::string_view text, int code) {
-    backend_.showMessageBox(title_, text, code);
+    if (!backend_.showMessageBox(title_, text, code)) EndProgram();
     const TimePoint now = backend_.now();
     for (Window* window : open_) window->nextTick_ = nextSlotAfter(window->nextTick_, now);
 }

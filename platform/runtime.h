@@ -1,8 +1,10 @@
-// The window runtime: the program's title, the event loop with its timers,
-// and the services the game's procedures call.
+// The window runtime: the program's title and table of windows, the event
+// loop with its timers, and the services the game's procedures call.
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +22,16 @@ inline constexpr std::uint32_t SND_ASYNC = 1;
 class Runtime {
 public:
     Runtime(Backend& backend, std::string title);
+    ~Runtime();
+    Runtime(const Runtime&) = delete;
+    Runtime& operator=(const Runtime&) = delete;
+
+    // The program's table of windows. Each window has one instance, created
+    // the first time it is named.
+    using WindowFactory = std::function<std::unique_ptr<Window>(Runtime&)>;
+    void addWindow(std::string_view name, WindowFactory create);
+    // The window of that name; one the table lacks is a run-time error.
+    Window& window(std::string_view name);
 
     // Shows `first` and delivers events until the program ends; the exit status.
     int run(Window& first);
@@ -34,7 +46,6 @@ public:
     bool ended() const { return ended_; }
     int exitStatus() const { return exitStatus_; }
     Backend& backend() { return backend_; }
-    const std::string& title() const { return title_; }
     // The window that receives input: the one shown last, if still open.
     Window* activeWindow() const;
 
@@ -57,8 +68,15 @@ private:
     void redraw();
     void fail(const std::string& message);
 
+    struct TableEntry {
+        std::string name;
+        WindowFactory create;
+        std::unique_ptr<Window> instance;
+    };
+
     Backend& backend_;
     std::string title_;
+    std::vector<TableEntry> table_;
     std::vector<Window*> open_;  // in the order shown
     bool ended_ = false;
     int exitStatus_ = 0;

@@ -8,8 +8,12 @@ namespace platform {
 // Positions and sizes are twips; the design resolution is 96 dots per inch.
 inline constexpr float TwipsPerPixel = 15.0f;
 
-// A colour as the original desktop stores it: red in the low byte, 0x00BBGGRR.
+// A colour with red in the low byte: 0x00BBGGRR.
 using Colour = std::uint32_t;
+
+inline constexpr Colour Black = 0;
+inline constexpr Colour Red = 0xFF;
+inline constexpr Colour Yellow = 0xFFFF;
 
 inline constexpr std::uint8_t red(Colour c) { return c & 0xFF; }
 inline constexpr std::uint8_t green(Colour c) { return (c >> 8) & 0xFF; }

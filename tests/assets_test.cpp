@@ -79,7 +79,8 @@ TEST(Pictures, SquaresHaveTheirSizes) {
         {"bonus.png", 48},           {"menu_pointer.png", 32},
         {"level1_obstacle.png", 64}, {"level1_path.png", 64},
         {"level1_spring.png", 64},   {"level2_obstacle.png", 64},
-        {"level2_path.png", 64},     {"level2_spring.png", 64}};
+        {"level2_path.png", 64},     {"level2_spring.png", 64},
+        {"box_exclamation.png", 32}, {"box_error.png", 32}};
     for (auto [file, side] : sides) {
         const Picture p(file);
         EXPECT_EQ(p.width, side) << file;
@@ -120,6 +121,18 @@ TEST(Pictures, SpritesHaveTheirKeyPixels) {
     EXPECT_TRUE(menu.clear(31, 31));
     EXPECT_GT(menu.count(kWhite), 0);
     EXPECT_GT(menu.count(kBlue), 0);
+}
+
+TEST(Pictures, MessageBoxIconsHaveHardEdgedMarks) {
+    const Picture warning("box_exclamation.png"), error("box_error.png");
+    EXPECT_EQ(warning.at(16, 16), kBlack);
+    EXPECT_EQ(warning.at(16, 22), (Rgba{255, 204, 0, 255}));
+    EXPECT_EQ(error.at(16, 16), kWhite);
+    EXPECT_EQ(error.at(16, 6), (Rgba{204, 0, 0, 255}));
+    for (const Picture* icon : {&warning, &error}) {
+        EXPECT_TRUE(icon->clear(0, 0));
+        EXPECT_EQ(icon->opaque() + icon->count([](Rgba c) { return c.a == 0; }), 32 * 32);
+    }
 }
 
 TEST(Pictures, BonusIsNavyChequer) {

@@ -2,30 +2,47 @@
 #include "platform/sdl/sdl_backend.h"
 
 #include <SDL_image.h>
-#include <SDL_ttf.h>
 
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
 
 #include "platform/runtime_error.h"
 #include "platform/sdl/sdl_keys.h"
-#include "platform/sdl/sdl_screen.h"
 #include "platform/sdl/signals.h"
 #include "platform/sdl/x11_errors.h"
 #include "platform/sdl_backend_factory.h"
-#include "platform/sound_file.h"
 #include "platform/window.h"
 
 namespace platform {
 
-SdlBackend::SdlBackend() {
+namespace {
+
+// The window an event belongs to; 0 for none.
+Uint32 windowOf(const SDL_Event& event) {
+    switch (event.type) {
+        case SDL_WINDOWEVENT: return event.window.windowID;
+        case SDL_KEYDOWN:
+        case SDL_KEYUP: return event.key.windowID;
+        case SDL_TEXTINPUT: return event.text.windowID;
+        case SDL_MOUSEMOTION: return event.motion.windowID;
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP: return event.button.windowID;
+        case SDL_MOUSEWHEEL: return event.wheel.windowID;
+        default: return 0;
+    }
+}
+
+}  // namespace
+
+SdlBackend::Libraries::Libraries() {
     tolerateLateWakeups();
     endProgramOnSignals();
     // Present straight to the window: the GL path costs far more CPU for nothing.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+    // A window closed from its frame ends the program through its own event.
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
         throw std::runtime_error(std::string("no display: ") + SDL_GetError());
     }
@@ -36,24 +53,25 @@ SdlBackend::SdlBackend() {
         SDL_Quit();
         throw std::runtime_error("no display: set DISPLAY to an X server");
     }
-    if (TTF_Init() != 0) throw std::runtime_error(std::string("no font support: ") + TTF_GetError());
+    if (TTF_Init() != 0) {
+        SDL_Quit();
+        throw std::runtime_error(std::string("no font support: ") + TTF_GetError());
+    }
     IMG_Init(IMG_INIT_PNG);
+}
+
+SdlBackend::Libraries::~Libraries() {
+    IMG_Quit();
+    TTF_Quit();
+    SDL_Quit();
+}
+
+SdlBackend::SdlBackend() {
     if (char* base = SDL_GetBasePath()) {
         programFolder_ = base;
         SDL_free(base);
         while (programFolder_.size() > 1 && programFolder_.back() == '/') programFolder_.pop_back();
     }
-    pictures_ = std::make_unique<SdlPictures>();
-    audio_ = std::make_unique<SdlAudio>();
-}
-
-SdlBackend::~SdlBackend() {
-    screens_.clear();
-    audio_.reset();
-    pictures_.reset();
-    IMG_Quit();
-    TTF_Quit();
-    SDL_Quit();
 }
 
 SdlScreen* SdlBackend::screenOf(const Window& window) {
@@ -68,6 +86,12 @@ SdlScreen* SdlBackend::screenOf(Uint32 windowId) {
     return nullptr;
 }
 
+SdlScreen& SdlBackend::screen(const Window& window) {
+    SdlScreen* screen = screenOf(window);
+    if (!screen) throw RuntimeError(std::string(window.name()) + " is not open");
+    return *screen;
+}
+
 PixelSize SdlBackend::usableArea() {
     SDL_Rect bounds;
     if (SDL_GetDisplayUsableBounds(0, &bounds) != 0) {
@@ -77,7 +101,7 @@ PixelSize SdlBackend::usableArea() {
 }
 
 void SdlBackend::openWindow(Window& window) {
-    screens_[&window] = std::make_unique<SdlScreen>(window, *pictures_);
+    screens_[&window] = std::make_unique<SdlScreen>(window, pictures_);
     active_ = &window;
 }
 
@@ -111,20 +135,22 @@ std::optional<InputEvent> SdlBackend::waitEvent(TimePoint deadline) {
 
 std::optional<InputEvent> SdlBackend::translate(const SDL_Event& event) {
     InputEvent input;
+    if (event.type == SDL_QUIT) {
+        input.kind = InputEvent::Kind::Quit;
+        return input;
+    }
+    SdlScreen* screen = screenOf(windowOf(event));
+    if (!screen) return std::nullopt;
+    input.window = &screen->owner();
     switch (event.type) {
-        case SDL_QUIT:
-            input.kind = InputEvent::Kind::Quit;
-            return input;
-        case SDL_WINDOWEVENT: {
-            SdlScreen* screen = screenOf(event.window.windowID);
-            if (!screen) return std::nullopt;
+        case SDL_WINDOWEVENT:
             switch (event.window.event) {
                 case SDL_WINDOWEVENT_CLOSE:
                     input.kind = InputEvent::Kind::Quit;
                     return input;
                 case SDL_WINDOWEVENT_EXPOSED:
                 case SDL_WINDOWEVENT_SIZE_CHANGED:
-                    screen->draw();
+                    screen->drawWhole();
                     return std::nullopt;
                 case SDL_WINDOWEVENT_ENTER:
                 case SDL_WINDOWEVENT_FOCUS_GAINED:
@@ -133,64 +159,80 @@ std::optional<InputEvent> SdlBackend::translate(const SDL_Event& event) {
                 default:
                     return std::nullopt;
             }
-        }
-        case SDL_KEYDOWN: {
-            SdlScreen* screen = screenOf(event.key.windowID);
-            input.keyCode = virtualKeyCode(event.key.keysym);
-            if (!screen || input.keyCode == 0) return std::nullopt;
+        case SDL_KEYDOWN:
             input.kind = InputEvent::Kind::KeyDown;
-            input.window = &screen->owner();
+            input.keyCode = virtualKeyCode(event.key.keysym);
             input.shift = shiftState(event.key.keysym.mod);
+            if (input.keyCode == 0) return std::nullopt;
             return input;
-        }
         case SDL_MOUSEMOTION: {
-            SdlScreen* screen = screenOf(event.motion.windowID);
-            if (!screen) return std::nullopt;
+            // Motion outside the client area, as the pointer leaves or is
+            // dragged out with a button held, is no move over the window.
+            int width = 0, height = 0;
+            SDL_GetWindowSize(screen->window(), &width, &height);
+            const SDL_Point point{event.motion.x, event.motion.y};
+            const SDL_Rect client{0, 0, width, height};
+            if (!SDL_PointInRect(&point, &client)) return std::nullopt;
             input.kind = InputEvent::Kind::MouseMove;
-            input.window = &screen->owner();
             input.x = static_cast<float>(event.motion.x);
             input.y = static_cast<float>(event.motion.y);
             return input;
         }
         case SDL_MOUSEBUTTONDOWN:
-        case SDL_MOUSEBUTTONUP: {
-            SdlScreen* screen = screenOf(event.button.windowID);
-            if (!screen || event.button.button != SDL_BUTTON_LEFT) return std::nullopt;
-            input.kind = event.type == SDL_MOUSEBUTTONDOWN ? InputEvent::Kind::MouseDown
-                                                           : InputEvent::Kind::MouseUp;
-            input.window = &screen->owner();
+        case SDL_MOUSEBUTTONUP:
+            if (event.button.button != SDL_BUTTON_LEFT) return std::nullopt;
+            input.kind = event.type == SDL_MOUSEBUTTONDOWN ? InputEvent::Kind::MouseDown : InputEvent::Kind::MouseUp;
             input.x = static_cast<float>(event.button.x);
             input.y = static_cast<float>(event.button.y);
             return input;
-        }
         default:
             return std::nullopt;
     }
 }
 
-void SdlBackend::showMessageBox(std::string_view title, std::string_view text, int code) {
-    Uint32 flags = 0;
-    if (code == MessageExclamation) flags = SDL_MESSAGEBOX_WARNING;
-    if (code == MessageCritical) flags = SDL_MESSAGEBOX_ERROR;
+bool SdlBackend::showMessageBox(std::string_view title, std::string_view text, int code) {
     SdlScreen* owner = active_ ? screenOf(*active_) : nullptr;
-    SDL_Window* parent = owner ? owner->window() : nullptr;
-    SDL_ShowSimpleMessageBox(flags, std::string(title).c_str(), std::string(text).c_str(), parent);
+    bool closed = false;
+    {
+        MessageBox box(pictures_, owner ? owner->window() : nullptr, title, text, code);
+        closed = waitForBox(box);
+    }
+    // The keyboard goes back to the owner, which a window system without a
+    // window manager would not do by itself.
+    if (owner) SDL_SetWindowInputFocus(owner->window());
     // Input meant for the box must not reach whatever window comes next.
     SDL_PumpEvents();
     SDL_FlushEvents(SDL_KEYDOWN, SDL_MOUSEWHEEL);
+    return closed;
 }
 
-std::int32_t SdlBackend::playSound(const std::string& path) { return audio_->play(nativePath(path)); }
+// The box's own loop: its window's events go to it, the program's windows
+// are drawn again where the window system lost them, and their input is
+// discarded. False if the window system asked the program to end.
+bool SdlBackend::waitForBox(MessageBox& box) {
+    for (;;) {
+        SDL_Event event;
+        if (!SDL_WaitEvent(&event)) throw RuntimeError(std::string("cannot wait for the message box: ") + SDL_GetError());
+        if (event.type == SDL_QUIT) return false;
+        const Uint32 id = windowOf(event);
+        if (id == box.id()) {
+            if (box.closedBy(event)) return true;
+            continue;
+        }
+        SdlScreen* screen = screenOf(id);
+        if (!screen || event.type != SDL_WINDOWEVENT) continue;
+        if (event.window.event == SDL_WINDOWEVENT_CLOSE) return false;
+        if (event.window.event == SDL_WINDOWEVENT_EXPOSED || event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+            screen->drawWhole();
+        }
+    }
+}
+
+std::int32_t SdlBackend::playSound(const std::string& path) { return audio_.play(path); }
 
 std::string SdlBackend::programFolder() {
     if (programFolder_.empty()) throw RuntimeError("cannot find the program's folder");
     return programFolder_;
-}
-
-std::vector<std::uint32_t> SdlBackend::capture(const Window& window, PixelSize& size) {
-    SdlScreen* screen = screenOf(window);
-    if (!screen) throw RuntimeError(std::string(window.name()) + " is not open");
-    return screen->capture(size);
 }
 
 }  // namespace platform

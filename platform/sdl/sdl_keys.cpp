@@ -5,7 +5,7 @@ namespace platform {
 
 namespace {
 
-// The keypad with Num Lock off gives the cursor keys, as on the original desktop.
+// The keypad with Num Lock off gives the cursor keys; with it on, its digits.
 std::int16_t keypadCode(SDL_Scancode scancode, bool numLock) {
     struct Row {
         SDL_Scancode scancode;

@@ -1,4 +1,4 @@
-// SDL keys as the original desktop's virtual-key codes.
+// SDL keys as the virtual-key codes the game's procedures compare.
 #pragma once
 
 #include <SDL.h>
@@ -10,7 +10,7 @@ namespace platform {
 // The virtual-key code of a key, or 0 for a key that has none.
 std::int16_t virtualKeyCode(const SDL_Keysym& key);
 
-// The shift state of the original desktop: 1 Shift, 2 Ctrl, 4 Alt.
+// The shift state: 1 Shift, 2 Ctrl, 4 Alt.
 std::int16_t shiftState(Uint16 modifiers);
 
 }  // namespace platform

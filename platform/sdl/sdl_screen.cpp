@@ -1,12 +1,12 @@
 // Creating, drawing and capturing one window on the screen.
 #include "platform/sdl/sdl_screen.h"
 
-#include <SDL_ttf.h>
-
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "platform/runtime_error.h"
+#include "platform/sdl/damage.h"
 #include "platform/window.h"
 
 namespace platform {
@@ -19,6 +19,24 @@ SDL_FRect pixels(float left, float top, float width, float height) {
 
 SDL_Color sdlColour(Colour colour) { return {red(colour), green(colour), blue(colour), 255}; }
 
+// A pixel coordinate held in a range where nothing overflows: positions far
+// off the window are drawn nowhere anyway.
+int limited(double coordinate) { return static_cast<int>(std::clamp(coordinate, -1e6, 1e6)); }
+
+// Every pixel a drawing into `box` can touch: the renderer cuts float
+// positions and sizes to whole pixels, so one pixel more on each side.
+SDL_Rect covering(const SDL_FRect& box) {
+    const int left = limited(std::floor(box.x)) - 1, top = limited(std::floor(box.y)) - 1;
+    const int right = limited(std::ceil(static_cast<double>(box.x) + box.w)) + 1;
+    const int bottom = limited(std::ceil(static_cast<double>(box.y) + box.h)) + 1;
+    return {left, top, std::max(0, right - left), std::max(0, bottom - top)};
+}
+
+bool contains(const SDL_Rect& outer, const SDL_Rect& inner) {
+    return inner.x >= outer.x && inner.y >= outer.y && inner.x + inner.w <= outer.x + outer.w &&
+           inner.y + inner.h <= outer.y + outer.h;
+}
+
 [[noreturn]] void fail(const Window& window, const char* what) {
     throw RuntimeError("cannot " + std::string(what) + " " + std::string(window.name()) + ": " + SDL_GetError());
 }
@@ -30,126 +48,180 @@ SdlScreen::SdlScreen(Window& owner, SdlPictures& pictures) : owner_(owner), pict
     const PixelSize size = owner.clientPixels();
     Uint32 flags = SDL_WINDOW_HIDDEN;
     flags |= design.frameless ? SDL_WINDOW_BORDERLESS : SDL_WINDOW_RESIZABLE | SDL_WINDOW_MAXIMIZED;
-    window_ = SDL_CreateWindow(std::string(design.caption).c_str(), SDL_WINDOWPOS_UNDEFINED,
-                               SDL_WINDOWPOS_UNDEFINED, size.width, size.height, flags);
+    window_.reset(SDL_CreateWindow(std::string(design.caption).c_str(), SDL_WINDOWPOS_UNDEFINED,
+                                   SDL_WINDOWPOS_UNDEFINED, size.width, size.height, flags));
     if (!window_) fail(owner, "create");
     // The renderer may re-create the window, so it comes before placing it.
-    renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
-    if (!renderer_) {
-        SDL_DestroyWindow(window_);
-        fail(owner, "draw");
-    }
+    renderer_.reset(SDL_CreateRenderer(window_.get(), -1, SDL_RENDERER_SOFTWARE));
+    if (!renderer_) fail(owner, "draw");
     SDL_Rect bounds;
-    if (SDL_GetDisplayUsableBounds(0, &bounds) == 0) SDL_SetWindowPosition(window_, bounds.x, bounds.y);
-    SDL_SetWindowSize(window_, size.width, size.height);
-    if (!design.icon.empty()) SDL_SetWindowIcon(window_, pictures_.picture(design.icon));
+    if (SDL_GetDisplayUsableBounds(0, &bounds) == 0) SDL_SetWindowPosition(window_.get(), bounds.x, bounds.y);
+    SDL_SetWindowSize(window_.get(), size.width, size.height);
+    if (!design.icon.empty()) SDL_SetWindowIcon(window_.get(), pictures_.picture(design.icon));
     if (!design.pointer.empty()) {
-        cursor_ = SDL_CreateColorCursor(pictures_.picture(design.pointer), design.pointerHotX, design.pointerHotY);
+        cursor_.reset(SDL_CreateColorCursor(pictures_.picture(design.pointer), design.pointerHotX, design.pointerHotY));
     }
-    SDL_ShowWindow(window_);
-    SDL_RaiseWindow(window_);
+    SDL_ShowWindow(window_.get());
+    SDL_RaiseWindow(window_.get());
     usePointer();
 }
 
-SdlScreen::~SdlScreen() {
-    for (auto& [name, texture] : pictureTextures_) SDL_DestroyTexture(texture);
-    for (auto& [key, texture] : textTextures_) SDL_DestroyTexture(texture);
-    SDL_DestroyRenderer(renderer_);
-    SDL_DestroyWindow(window_);
-    if (cursor_) {
-        SDL_SetCursor(SDL_GetDefaultCursor());
-        SDL_FreeCursor(cursor_);
-    }
-}
-
 void SdlScreen::usePointer() {
-    if (cursor_) SDL_SetCursor(cursor_);
+    if (cursor_) SDL_SetCursor(cursor_.get());
 }
 
-SDL_Texture* SdlScreen::pictureTexture(std::string_view name) {
-    if (auto found = pictureTextures_.find(name); found != pictureTextures_.end()) return found->second;
-    SDL_Surface* picture = pictures_.picture(name);
-    SDL_Texture* texture = nullptr;
-    if (pictures_.opaque(name)) {
-        // Opaque pictures are copied in the window's own format, not blended:
-        // most of a level is tiles.
-        SDL_Surface* converted = SDL_ConvertSurfaceFormat(picture, SDL_GetWindowPixelFormat(window_), 0);
-        if (!converted) fail(owner_, "draw a picture in");
-        texture = SDL_CreateTextureFromSurface(renderer_, converted);
-        SDL_FreeSurface(converted);
-        if (texture) SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_NONE);
-    } else {
-        texture = SDL_CreateTextureFromSurface(renderer_, picture);
-    }
-    if (!texture) fail(owner_, "draw a picture in");
-    pictureTextures_.emplace(std::string(name), texture);
-    return texture;
+SDL_Rect SdlScreen::whole() const {
+    SDL_Rect all{0, 0, 0, 0};
+    SDL_GetRendererOutputSize(renderer_.get(), &all.w, &all.h);
+    return all;
 }
 
-SDL_Texture* SdlScreen::textTexture(const Element& element, int& width, int& height) {
-    const ElementDesign& design = element.design();
-    const auto key = std::make_tuple(std::string(design.caption), element.ForeColor(), design.fontPoints);
-    SDL_Texture* texture = nullptr;
-    if (auto found = textTextures_.find(key); found != textTextures_.end()) {
-        texture = found->second;
-    } else {
-        TTF_Font* font = pictures_.font(design.fontName, design.fontPoints);
-        SDL_Surface* text = TTF_RenderUTF8_Blended(font, std::string(design.caption).c_str(),
-                                                   sdlColour(element.ForeColor()));
-        if (!text) fail(owner_, "draw a label in");
-        texture = SDL_CreateTextureFromSurface(renderer_, text);
-        SDL_FreeSurface(text);
-        if (!texture) fail(owner_, "draw a label in");
-        textTextures_.emplace(key, texture);
-    }
-    SDL_QueryTexture(texture, nullptr, nullptr, &width, &height);
-    return texture;
-}
-
-void SdlScreen::drawPicture(const Element& element) {
-    SDL_Texture* texture = pictureTexture(element.design().picture);
-    SDL_FRect target = pixels(element.Left(), element.Top(), element.Width(), element.Height());
-    if (!element.design().stretch) {
+SDL_FRect SdlScreen::drawnBox(const Element& element) {
+    SDL_FRect box = pixels(element.Left(), element.Top(), element.Width(), element.Height());
+    if (element.kind() == ElementKind::Picture && !element.design().stretch) {
         int width = 0, height = 0;
-        SDL_QueryTexture(texture, nullptr, nullptr, &width, &height);
-        target.w = static_cast<float>(width);
-        target.h = static_cast<float>(height);
+        SDL_QueryTexture(pictureTexture(element.design().picture), nullptr, nullptr, &width, &height);
+        box.w = static_cast<float>(width);
+        box.h = static_cast<float>(height);
     }
-    SDL_RenderCopyF(renderer_, texture, nullptr, &target);
+    return box;
 }
 
-void SdlScreen::drawLabel(const Element& element) {
-    const SDL_FRect box = pixels(element.Left(), element.Top(), element.Width(), element.Height());
-    const SDL_Color back = sdlColour(element.design().backColor);
-    SDL_SetRenderDrawColor(renderer_, back.r, back.g, back.b, 255);
-    SDL_RenderFillRectF(renderer_, &box);
-    int width = 0, height = 0;
-    SDL_Texture* text = textTexture(element, width, height);
-    // Left-aligned from the top-left corner, clipped to the label's rectangle.
-    const float shownWidth = std::min(static_cast<float>(width), box.w);
-    const float shownHeight = std::min(static_cast<float>(height), box.h);
-    const SDL_Rect source{0, 0, static_cast<int>(shownWidth), static_cast<int>(shownHeight)};
-    const SDL_FRect target{box.x, box.y, static_cast<float>(source.w), static_cast<float>(source.h)};
-    SDL_RenderCopyF(renderer_, text, &source, &target);
+SdlScreen::Shown SdlScreen::shownNow(const Element& element) {
+    if (!element.Visible()) return {};
+    return {true, covering(drawnBox(element)), element.ForeColor()};
 }
 
 void SdlScreen::draw() {
-    const SDL_Color background = sdlColour(owner_.design().background);
-    SDL_SetRenderDrawColor(renderer_, background.r, background.g, background.b, 255);
-    SDL_RenderClear(renderer_);
+    if (shown_.empty()) return drawWhole();
+    std::vector<SDL_Rect> damage;
     const auto elements = owner_.elements();
-    for (auto element = elements.rbegin(); element != elements.rend(); ++element) {
-        if (!element->Visible()) continue;
-        if (element->kind() == ElementKind::Picture) drawPicture(*element);
-        if (element->kind() == ElementKind::Label) drawLabel(*element);
+    for (std::size_t i = 0; i < elements.size(); ++i) {
+        const Shown now = shownNow(elements[i]);
+        Shown& before = shown_[i];
+        if (now.visible == before.visible && SDL_RectEquals(&now.extent, &before.extent) &&
+            now.foreColor == before.foreColor) {
+            continue;
+        }
+        if (before.visible) damage.push_back(before.extent);
+        if (now.visible) damage.push_back(now.extent);
+        before = now;
     }
-    SDL_RenderPresent(renderer_);
+    widenToStretched(damage);
+    const SDL_Rect window = whole();
+    std::vector<SDL_Rect> shown;
+    for (const SDL_Rect& rect : damage) {
+        SDL_Rect inside;
+        if (SDL_IntersectRect(&rect, &window, &inside)) shown.push_back(inside);
+    }
+    if (shown.empty()) return;
+    for (const SDL_Rect& rect : shown) paint(rect);
+    SDL_RenderFlush(renderer_.get());
+    SDL_UpdateWindowSurfaceRects(window_.get(), shown.data(), static_cast<int>(shown.size()));
+}
+
+// A stretched picture drawn in part can be sampled a little differently from
+// the same picture drawn whole, so the damage takes in every stretched
+// picture it meets.
+void SdlScreen::widenToStretched(std::vector<SDL_Rect>& damage) const {
+    const auto elements = owner_.elements();
+    for (bool widened = true; widened;) {
+        mergeClose(damage);
+        widened = false;
+        for (SDL_Rect& rect : damage) {
+            for (std::size_t i = 0; i < elements.size(); ++i) {
+                const SDL_Rect& extent = shown_[i].extent;
+                if (!shown_[i].visible || !elements[i].design().stretch || !SDL_HasIntersection(&rect, &extent) ||
+                    contains(rect, extent)) {
+                    continue;
+                }
+                rect = bounding(rect, extent);
+                widened = true;
+            }
+        }
+    }
+}
+
+void SdlScreen::drawWhole() {
+    const auto elements = owner_.elements();
+    shown_.resize(elements.size());
+    for (std::size_t i = 0; i < elements.size(); ++i) shown_[i] = shownNow(elements[i]);
+    paint(whole());
+    SDL_RenderFlush(renderer_.get());
+    SDL_UpdateWindowSurface(window_.get());
+}
+
+// The background and every element that meets `area`, last layout entry
+// first, clipped to it.
+void SdlScreen::paint(const SDL_Rect& area) {
+    SDL_RenderSetClipRect(renderer_.get(), &area);
+    const SDL_Color background = sdlColour(owner_.design().background);
+    SDL_SetRenderDrawColor(renderer_.get(), background.r, background.g, background.b, 255);
+    SDL_RenderFillRect(renderer_.get(), &area);
+    const auto elements = owner_.elements();
+    for (std::size_t i = elements.size(); i-- > 0;) {
+        if (!shown_[i].visible || !SDL_HasIntersection(&shown_[i].extent, &area)) continue;
+        if (elements[i].kind() == ElementKind::Picture) drawPicture(elements[i]);
+        if (elements[i].kind() == ElementKind::Label) drawLabel(elements[i]);
+    }
+}
+
+SDL_Texture* SdlScreen::pictureTexture(std::string_view name) {
+    if (auto found = pictureTextures_.find(name); found != pictureTextures_.end()) return found->second.get();
+    SDL_Surface* picture = pictures_.picture(name);
+    TextureHandle texture;
+    if (pictures_.opaque(name)) {
+        // Opaque pictures are copied in the window's own format, not blended:
+        // most of a level is tiles.
+        const SurfaceHandle converted(SDL_ConvertSurfaceFormat(picture, SDL_GetWindowPixelFormat(window_.get()), 0));
+        if (!converted) fail(owner_, "draw a picture in");
+        texture.reset(SDL_CreateTextureFromSurface(renderer_.get(), converted.get()));
+        if (texture) SDL_SetTextureBlendMode(texture.get(), SDL_BLENDMODE_NONE);
+    } else {
+        texture.reset(SDL_CreateTextureFromSurface(renderer_.get(), picture));
+    }
+    if (!texture) fail(owner_, "draw a picture in");
+    return pictureTextures_.emplace(std::string(name), std::move(texture)).first->second.get();
+}
+
+SDL_Texture* SdlScreen::textTexture(const Element& element) {
+    const ElementDesign& design = element.design();
+    auto key = std::make_tuple(std::string(design.caption), element.ForeColor(), design.fontPoints);
+    if (auto found = textTextures_.find(key); found != textTextures_.end()) return found->second.get();
+    TTF_Font* font = pictures_.font(design.fontName, design.fontPoints);
+    const SurfaceHandle text(
+        TTF_RenderUTF8_Blended(font, std::string(design.caption).c_str(), sdlColour(element.ForeColor())));
+    if (!text) fail(owner_, "draw a label in");
+    TextureHandle texture(SDL_CreateTextureFromSurface(renderer_.get(), text.get()));
+    if (!texture) fail(owner_, "draw a label in");
+    return textTextures_.emplace(std::move(key), std::move(texture)).first->second.get();
+}
+
+void SdlScreen::drawPicture(const Element& element) {
+    const SDL_FRect target = drawnBox(element);
+    SDL_RenderCopyF(renderer_.get(), pictureTexture(element.design().picture), nullptr, &target);
+}
+
+void SdlScreen::drawLabel(const Element& element) {
+    const SDL_FRect box = drawnBox(element);
+    const SDL_Color back = sdlColour(element.design().backColor);
+    SDL_SetRenderDrawColor(renderer_.get(), back.r, back.g, back.b, 255);
+    SDL_RenderFillRectF(renderer_.get(), &box);
+    SDL_Texture* text = textTexture(element);
+    int width = 0, height = 0;
+    SDL_QueryTexture(text, nullptr, nullptr, &width, &height);
+    // Left-aligned from the top-left corner, clipped to the label's rectangle.
+    const SDL_Rect source{0, 0, static_cast<int>(std::min(static_cast<float>(width), box.w)),
+                          static_cast<int>(std::min(static_cast<float>(height), box.h))};
+    const SDL_FRect target{box.x, box.y, static_cast<float>(source.w), static_cast<float>(source.h)};
+    SDL_RenderCopyF(renderer_.get(), text, &source, &target);
 }
 
 std::vector<std::uint32_t> SdlScreen::capture(PixelSize& size) {
-    SDL_GetRendererOutputSize(renderer_, &size.width, &size.height);
+    SDL_GetRendererOutputSize(renderer_.get(), &size.width, &size.height);
     std::vector<std::uint32_t> out(static_cast<std::size_t>(size.width) * size.height);
-    if (SDL_RenderReadPixels(renderer_, nullptr, SDL_PIXELFORMAT_ARGB8888, out.data(), size.width * 4) != 0) {
+    SDL_RenderSetClipRect(renderer_.get(), nullptr);
+    if (SDL_RenderReadPixels(renderer_.get(), nullptr, SDL_PIXELFORMAT_ARGB8888, out.data(), size.width * 4) != 0) {
         fail(owner_, "read the pixels of");
     }
     return out;

@@ -1,8 +1,7 @@
-// One open window on the screen: its SDL window, renderer, pointer and the
-// textures of its pictures and labels.
+// One open window on the screen: its SDL window, renderer and pointer, the
+// textures of its pictures and labels, and what each element showed in the
+// last frame, from which the next frame's damage follows.
 #pragma once
-
-#include <SDL.h>
 
 #include <cstdint>
 #include <map>
@@ -10,6 +9,7 @@
 #include <tuple>
 #include <vector>
 
+#include "platform/sdl/sdl_handles.h"
 #include "platform/sdl/sdl_pictures.h"
 #include "platform/units.h"
 
@@ -21,31 +21,46 @@ class Window;
 class SdlScreen {
 public:
     SdlScreen(Window& owner, SdlPictures& pictures);
-    ~SdlScreen();
-    SdlScreen(const SdlScreen&) = delete;
-    SdlScreen& operator=(const SdlScreen&) = delete;
 
     Window& owner() const { return owner_; }
-    SDL_Window* window() const { return window_; }
+    SDL_Window* window() const { return window_.get(); }
 
-    // Draws the elements from the last layout entry to the first and presents.
+    // Draws again what changed since the last frame, and sends only that to
+    // the screen. The first frame is drawn whole.
     void draw();
+    // Draws the whole window and sends all of it: for what the window
+    // system lost (an expose, a resize).
+    void drawWhole();
     void usePointer();
+    // The pixels the window shows, as 0xAARRGGBB, row by row.
     std::vector<std::uint32_t> capture(PixelSize& size);
 
 private:
+    // What an element showed in the last frame.
+    struct Shown {
+        bool visible = false;
+        SDL_Rect extent{};  // every pixel its drawing can touch
+        Colour foreColor = 0;
+    };
+
+    Shown shownNow(const Element& element);
+    SDL_FRect drawnBox(const Element& element);
+    void widenToStretched(std::vector<SDL_Rect>& damage) const;
+    void paint(const SDL_Rect& area);
     void drawPicture(const Element& element);
     void drawLabel(const Element& element);
     SDL_Texture* pictureTexture(std::string_view name);
-    SDL_Texture* textTexture(const Element& element, int& width, int& height);
+    SDL_Texture* textTexture(const Element& element);
+    SDL_Rect whole() const;
 
     Window& owner_;
     SdlPictures& pictures_;
-    SDL_Window* window_ = nullptr;
-    SDL_Renderer* renderer_ = nullptr;
-    SDL_Cursor* cursor_ = nullptr;
-    std::map<std::string, SDL_Texture*, std::less<>> pictureTextures_;
-    std::map<std::tuple<std::string, Colour, int>, SDL_Texture*> textTextures_;
+    WindowHandle window_;
+    RendererHandle renderer_;
+    CursorHandle cursor_;
+    std::map<std::string, TextureHandle, std::less<>> pictureTextures_;
+    std::map<std::tuple<std::string, Colour, int>, TextureHandle> textTextures_;
+    std::vector<Shown> shown_;  // by layout entry; empty until the first frame
 };
 
 }  // namespace platform

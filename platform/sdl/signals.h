@@ -3,9 +3,8 @@
 
 namespace platform {
 
-// Installs the handlers. A message box shows from a child process of SDL's,
-// so the handlers take that child down too; otherwise its box would stay on
-// screen after the program has gone.
+// Installs the handlers in place of SDL's, which would only queue a quit
+// event: the program ends wherever it is, even inside a long procedure.
 void endProgramOnSignals();
 
 }  // namespace platform

@@ -109,7 +109,7 @@ ok "sent Right 4 times"
 within 20 find_box || fail "no message box titled Tromfel within 20 s of moving onto the obstacles"
 ok "the message box $box opened"
 shoot dead-box
-xdotool key --window "$box" Return || fail "xdotool could not send Return to the message box"
+xdotool keydown --window "$box" Return || fail "xdotool could not send Return to the message box"
 within 20 no_box || fail "Return did not close the message box"
 ok "Return closed the message box"
 within 20 no_window "Tromfel -Level1-" || fail "level one stayed open after the death"

@@ -39,7 +39,7 @@ shoot box
 [ "$(pixel 32 405)" = FF0000 ] ||
     fail "the ball was not over the flag at (32,405) when the box opened: it died (did the landing come while the Down keys were arriving?)"
 ok "the ball is over the flag at (32,405) while the box is open"
-xdotool key --window "$box" Return || fail "xdotool could not send Return to the message box"
+xdotool keydown --window "$box" Return || fail "xdotool could not send Return to the message box"
 within 20 no_box || fail "Return did not close the message box"
 ok "Return closed the message box"
 

@@ -27,7 +27,7 @@ baseline= peak=0 boxes=0 openings=0 last_level=
 while [ $(($(date +%s) - start)) -lt $((minutes * 60)) ]; do
     game_exited && fail "tromfel ended during the run with status $(game_status)"
     if find_box; then
-        xdotool key --window "$box" Return 2>/dev/null
+        xdotool keydown --window "$box" Return 2>/dev/null
         boxes=$((boxes + 1))
     elif find_window "Tromfel -Level1-"; then
         if [ "$window" != "$last_level" ]; then

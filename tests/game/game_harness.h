@@ -6,19 +6,32 @@
 #include <vector>
 
 #include "level/level_window.h"
-#include "level/program.h"
 #include "menu/menu_window.h"
 #include "platform/headless_backend.h"
 #include "platform/keys.h"
+#include "program/windows.h"
 
 namespace tromfel::testing {
 
 using Record = platform::HeadlessBackend::Record;
 using Kind = Record::Kind;
 
+// The program's windows by their kinds.
+struct Windows {
+    platform::Runtime& runtime;
+    MenuWindow& menu() { return static_cast<MenuWindow&>(runtime.window("frmMenu")); }
+    LevelWindow& level1() { return static_cast<LevelWindow&>(runtime.window("frmLevel1")); }
+    LevelWindow& level2() { return static_cast<LevelWindow&>(runtime.window("frmLevel2")); }
+    platform::Window& frmMenu() { return menu(); }
+    platform::Window& frmLevel1() { return level1(); }
+    platform::Window& frmLevel2() { return level2(); }
+    void start() { runtime.start(runtime.window(FirstWindow)); }
+};
+
 struct Game {
     explicit Game(platform::PixelSize screen = {1024, 768}) : backend(screen) {
         backend.setProgramFolder(TROMFEL_SOUNDS_DIR);
+        addWindows(runtime);
     }
 
     // Delivers pending input, then `count` ticks of whatever window is open.
@@ -39,17 +52,15 @@ struct Game {
         return level;
     }
 
-    static Record sound(const std::string& file, bool fromFile = true) {
-        return {Kind::Sound, std::string(TROMFEL_SOUNDS_DIR) + file, 0, fromFile};
-    }
+    static Record sound(const std::string& file) { return {Kind::Sound, std::string(TROMFEL_SOUNDS_DIR) + file}; }
     static Record message(const std::string& text, int code) { return {Kind::Message, text, code}; }
     static Record shown(const std::string& window) { return {Kind::Shown, window}; }
     static Record closed(const std::string& window) { return {Kind::Closed, window}; }
     const std::vector<Record>& records() const { return backend.records(); }
 
     platform::HeadlessBackend backend;
-    platform::Runtime runtime{backend, ProgramTitle};
-    Program program{runtime};
+    platform::Runtime runtime{backend, std::string(ProgramTitle)};
+    Windows program{runtime};
 };
 
 inline void place(LevelWindow& level, float left, float top) {

@@ -116,7 +116,7 @@ xdotool key --window "$window" m || fail "xdotool could not send M"
 within 20 said "key 77" || fail "M did not arrive as key 77"
 within 20 find_box || fail "no message box titled Tromfel appeared"
 said "message closed" && fail "the message box returned before it was closed"
-xdotool key --window "$box" Return || fail "xdotool could not send Return to the message box"
+xdotool keydown --window "$box" Return || fail "xdotool could not send Return to the message box"
 within 20 said "message closed" || fail "Return did not close the message box"
 
 # Only the press: the program is gone before a release could reach it.

@@ -78,7 +78,7 @@ struct Harness {
     };
     Shot shot() {
         Shot shot;
-        shot.pixels = backend.capture(window, shot.size);
+        shot.pixels = backend.screen(window).capture(shot.size);
         return shot;
     }
 };

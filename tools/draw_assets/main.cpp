@@ -9,6 +9,7 @@
 #include <iostream>
 #include <vector>
 
+#include "box_icons.h"
 #include "sounds.h"
 #include "sprites.h"
 #include "tiles.h"
@@ -42,6 +43,8 @@ void run(const std::filesystem::path& out) {
         {"level2_path.png", drawLevel2Path},
         {"level2_spring.png", drawLevel2Spring},
         {"level2_obstacle.png", drawLevel2Obstacle},
+        {"box_exclamation.png", drawBoxExclamation},
+        {"box_error.png", drawBoxError},
     };
     const Sound sounds[] = {
         {"jump.wav", jumpSound},
