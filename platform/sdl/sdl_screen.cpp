@@ -23,12 +23,12 @@ SDL_Color sdlColour(Colour colour) { return {red(colour), green(colour), blue(co
 // off the window are drawn nowhere anyway.
 int limited(double coordinate) { return static_cast<int>(std::clamp(coordinate, -1e6, 1e6)); }
 
-// Every pixel a drawing into `box` can touch: the renderer cuts float
-// positions and sizes to whole pixels, so one pixel more on each side.
+// Every pixel a drawing into `box` can touch: the renderer cuts position
+// and size to whole pixels, which never leaves the box's outer pixels.
 SDL_Rect covering(const SDL_FRect& box) {
-    const int left = limited(std::floor(box.x)) - 1, top = limited(std::floor(box.y)) - 1;
-    const int right = limited(std::ceil(static_cast<double>(box.x) + box.w)) + 1;
-    const int bottom = limited(std::ceil(static_cast<double>(box.y) + box.h)) + 1;
+    const int left = limited(std::floor(box.x)), top = limited(std::floor(box.y));
+    const int right = limited(std::ceil(static_cast<double>(box.x) + box.w));
+    const int bottom = limited(std::ceil(static_cast<double>(box.y) + box.h));
     return {left, top, std::max(0, right - left), std::max(0, bottom - top)};
 }
 
@@ -87,9 +87,15 @@ SDL_FRect SdlScreen::drawnBox(const Element& element) {
     return box;
 }
 
+bool SdlScreen::Shown::operator==(const Shown& other) const {
+    return visible == other.visible && box.x == other.box.x && box.y == other.box.y && box.w == other.box.w &&
+           box.h == other.box.h && foreColor == other.foreColor;
+}
+
 SdlScreen::Shown SdlScreen::shownNow(const Element& element) {
     if (!element.Visible()) return {};
-    return {true, covering(drawnBox(element)), element.ForeColor()};
+    const SDL_FRect box = drawnBox(element);
+    return {true, box, covering(box), element.ForeColor()};
 }
 
 void SdlScreen::draw() {
@@ -99,10 +105,7 @@ void SdlScreen::draw() {
     for (std::size_t i = 0; i < elements.size(); ++i) {
         const Shown now = shownNow(elements[i]);
         Shown& before = shown_[i];
-        if (now.visible == before.visible && SDL_RectEquals(&now.extent, &before.extent) &&
-            now.foreColor == before.foreColor) {
-            continue;
-        }
+        if (now == before) continue;
         if (before.visible) damage.push_back(before.extent);
         if (now.visible) damage.push_back(now.extent);
         before = now;

@@ -39,8 +39,10 @@ private:
     // What an element showed in the last frame.
     struct Shown {
         bool visible = false;
-        SDL_Rect extent{};  // every pixel its drawing can touch
+        SDL_FRect box{};    // where it was drawn
+        SDL_Rect extent{};  // every pixel its drawing could touch
         Colour foreColor = 0;
+        bool operator==(const Shown& other) const;
     };
 
     Shown shownNow(const Element& element);

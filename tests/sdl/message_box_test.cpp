@@ -1,0 +1,110 @@
+// The message box on SDL's dummy video driver: its icon, text and button,
+// its size, what closes it, and the loop that holds the program meanwhile.
+#include <gtest/gtest.h>
+
+#include "platform/backend.h"
+#include "platform/sdl/message_box.h"
+#include "sdl_game.h"
+
+namespace testing_sdl {
+namespace {
+
+constexpr std::uint32_t Yellow = 0xFFFFCC00, Red = 0xFFCC0000, Ink = 0xFF000000, Edge = 0xFF0078D7;
+
+struct Box {
+    Drivers drivers;
+    platform::SdlBackend backend;
+    platform::SdlPictures pictures;
+    platform::MessageBox box;
+    Box(const char* text, int code) : box(pictures, nullptr, "Tromfel", text, code) {}
+
+    int width() const {
+        int w = 0;
+        SDL_GetWindowSize(box.window(), &w, nullptr);
+        return w;
+    }
+    // How many pixels of exactly `colour` the box shows in x < right.
+    int count(std::uint32_t colour, int right = 10000) const {
+        SDL_Surface* shown = SDL_ConvertSurfaceFormat(SDL_GetWindowSurface(box.window()), SDL_PIXELFORMAT_ARGB8888, 0);
+        int found = 0;
+        for (int y = 0; y < shown->h; ++y) {
+            const auto* row = reinterpret_cast<const std::uint32_t*>(static_cast<std::uint8_t*>(shown->pixels) + y * shown->pitch);
+            for (int x = 0; x < std::min(shown->w, right); ++x) found += row[x] == colour;
+        }
+        SDL_FreeSurface(shown);
+        return found;
+    }
+    bool closedBy(Uint32 type, SDL_Keycode key = 0, int x = 0, int y = 0) {
+        SDL_Event event{};
+        event.type = type;
+        event.key.keysym.sym = key;
+        if (type == SDL_MOUSEBUTTONDOWN || type == SDL_MOUSEBUTTONUP) {
+            event.button = {type, 0, box.id(), 0, SDL_BUTTON_LEFT, 0, 1, 0, x, y};
+        }
+        return box.closedBy(event);
+    }
+};
+
+TEST(MessageBox, ShowsTheIconItsCodeAsksForTheTextInInkAndTheButton) {
+    Box dead("You are dead", platform::MessageOk);
+    EXPECT_EQ(dead.count(Yellow) + dead.count(Red), 0);
+    EXPECT_GT(dead.count(Ink, 60), 0) << "the text begins at the left margin";
+    EXPECT_GT(dead.count(Edge), 150);
+
+    Box won("You won! Go to Level2!", platform::MessageExclamation);
+    EXPECT_GT(won.count(Yellow, 60), 100);
+    EXPECT_EQ(won.count(Red), 0);
+    EXPECT_EQ(won.count(Ink, 52), won.count(Ink, 60)) << "the text stands right of the icon";
+
+    Box error("Run-time error: overflow in object1.Left", platform::MessageCritical);
+    EXPECT_GT(error.count(Red, 60), 100);
+    EXPECT_EQ(error.count(Yellow), 0);
+    EXPECT_GT(error.width(), won.width()) << "a longer text widens the box";
+}
+
+TEST(MessageBox, ClosesOnReturnEnterSpaceEscapeAndAClickReleasedOnOk) {
+    Box b("You are dead", platform::MessageOk);
+    for (SDL_Keycode key : {SDLK_RETURN, SDLK_KP_ENTER, SDLK_SPACE, SDLK_ESCAPE}) EXPECT_TRUE(b.closedBy(SDL_KEYDOWN, key));
+    for (SDL_Keycode key : {SDLK_a, SDLK_LEFT, SDLK_TAB}) EXPECT_FALSE(b.closedBy(SDL_KEYDOWN, key));
+
+    int w = 0, h = 0;
+    SDL_GetWindowSize(b.box.window(), &w, &h);
+    const int okX = w / 2, okY = h - 30;  // the middle of the button
+    EXPECT_FALSE(b.closedBy(SDL_MOUSEBUTTONDOWN, 0, okX, okY));
+    EXPECT_TRUE(b.closedBy(SDL_MOUSEBUTTONUP, 0, okX, okY));
+    EXPECT_FALSE(b.closedBy(SDL_MOUSEBUTTONDOWN, 0, okX, okY));
+    EXPECT_FALSE(b.closedBy(SDL_MOUSEBUTTONUP, 0, 5, 5)) << "released off the button";
+    EXPECT_FALSE(b.closedBy(SDL_MOUSEBUTTONDOWN, 0, 5, 5));
+    EXPECT_FALSE(b.closedBy(SDL_MOUSEBUTTONUP, 0, okX, okY)) << "pressed off the button";
+
+    SDL_Event close{};
+    close.type = SDL_WINDOWEVENT;
+    close.window.event = SDL_WINDOWEVENT_CLOSE;
+    EXPECT_TRUE(b.box.closedBy(close));
+}
+
+// Input that reaches the game's window while the box is open is thrown
+// away, also when it is still waiting as the box closes; the window
+// system's quit request ends the program.
+TEST(MessageBox, HoldsTheProgramDiscardsItsInputAndGivesWayToAQuit) {
+    SdlGame game;
+    game.runtime.start(game.runtime.window("frmMenu"));
+    EXPECT_TRUE(game.backend.showMessageBox("Tromfel", "You are dead", platform::MessageOk));
+    EXPECT_EQ(game.boxes.answered, 1);
+
+    SDL_Event escape{};
+    escape.type = SDL_KEYDOWN;
+    escape.key.windowID = SDL_GetWindowID(game.backend.screen(*game.runtime.activeWindow()).window());
+    escape.key.keysym = {SDL_SCANCODE_ESCAPE, SDLK_ESCAPE, 0, 0};
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    SDL_PushEvent(&escape);
+    SDL_PushEvent(&quit);
+    SDL_PushEvent(&escape);
+    EXPECT_FALSE(game.backend.showMessageBox("Tromfel", "You are dead", platform::MessageOk));
+    game.runtime.runUntil(game.backend.now() + std::chrono::milliseconds(50));
+    EXPECT_FALSE(game.runtime.ended()) << "an Escape meant for the box's time reached the menu";
+}
+
+}  // namespace
+}  // namespace testing_sdl
