@@ -58,11 +58,6 @@ float Window::Width() const {
     return static_cast<float>(client_.width) * TwipsPerPixel;
 }
 
-float Window::Height() const {
-    if (!open_) throw RuntimeError(std::string(design_.name) + ".Height used while closed");
-    return static_cast<float>(client_.height) * TwipsPerPixel;
-}
-
 Element* Window::elementAt(float x, float y) {
     const float tx = x * TwipsPerPixel;
     const float ty = y * TwipsPerPixel;

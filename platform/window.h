@@ -40,10 +40,9 @@ public:
     std::span<Element> elements() { return {elements_.data(), design_.elements.size()}; }
     std::span<const Element> elements() const { return {elements_.data(), design_.elements.size()}; }
 
-    // The window's outer size in twips while open: its client area, which the
-    // window fills from the display's usable area.
+    // The window's outer width in twips while open: its client area's, which
+    // the window fills from the display's usable area.
     float Width() const;
-    float Height() const;
     PixelSize clientPixels() const { return client_; }
 
     // The topmost visible element under a client point in pixels, if any.

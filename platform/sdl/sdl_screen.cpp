@@ -220,14 +220,4 @@ void SdlScreen::drawLabel(const Element& element) {
     SDL_RenderCopyF(renderer_.get(), text, &source, &target);
 }
 
-std::vector<std::uint32_t> SdlScreen::capture(PixelSize& size) {
-    SDL_GetRendererOutputSize(renderer_.get(), &size.width, &size.height);
-    std::vector<std::uint32_t> out(static_cast<std::size_t>(size.width) * size.height);
-    SDL_RenderSetClipRect(renderer_.get(), nullptr);
-    if (SDL_RenderReadPixels(renderer_.get(), nullptr, SDL_PIXELFORMAT_ARGB8888, out.data(), size.width * 4) != 0) {
-        fail(owner_, "read the pixels of");
-    }
-    return out;
-}
-
 }  // namespace platform

@@ -3,7 +3,6 @@
 // last frame, from which the next frame's damage follows.
 #pragma once
 
-#include <cstdint>
 #include <map>
 #include <string>
 #include <tuple>
@@ -32,8 +31,6 @@ public:
     // system lost (an expose, a resize).
     void drawWhole();
     void usePointer();
-    // The pixels the window shows, as 0xAARRGGBB, row by row.
-    std::vector<std::uint32_t> capture(PixelSize& size);
 
 private:
     // What an element showed in the last frame.

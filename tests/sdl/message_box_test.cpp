@@ -23,17 +23,8 @@ struct Box {
         SDL_GetWindowSize(box.window(), &w, nullptr);
         return w;
     }
-    // How many pixels of exactly `colour` the box shows in x < right.
-    int count(std::uint32_t colour, int right = 10000) const {
-        SDL_Surface* shown = SDL_ConvertSurfaceFormat(SDL_GetWindowSurface(box.window()), SDL_PIXELFORMAT_ARGB8888, 0);
-        int found = 0;
-        for (int y = 0; y < shown->h; ++y) {
-            const auto* row = reinterpret_cast<const std::uint32_t*>(static_cast<std::uint8_t*>(shown->pixels) + y * shown->pitch);
-            for (int x = 0; x < std::min(shown->w, right); ++x) found += row[x] == colour;
-        }
-        SDL_FreeSurface(shown);
-        return found;
-    }
+    // How many pixels of exactly `colour` the box shows left of `right`.
+    int count(std::uint32_t colour, int right = 10000) const { return Shot(box.window()).count(colour, 0, 0, right); }
     bool closedBy(Uint32 type, SDL_Keycode key = 0, int x = 0, int y = 0) {
         SDL_Event event{};
         event.type = type;

@@ -5,6 +5,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -54,12 +55,28 @@ struct SdlGame {
     platform::Runtime runtime{backend, std::string(tromfel::ProgramTitle)};
     BoxAnswerer boxes;
     SdlGame() { tromfel::addWindows(runtime); }
+};
 
-    // What the window shows now, as 0xAARRGGBB row by row.
-    std::vector<std::uint32_t> pixels(const platform::Window& window) {
-        platform::PixelSize size;
-        return backend.screen(window).capture(size);
+// What a window shows, as 0xAARRGGBB.
+struct Shot {
+    explicit Shot(SDL_Window* window)
+        : surface(SDL_ConvertSurfaceFormat(SDL_GetWindowSurface(window), SDL_PIXELFORMAT_ARGB8888, 0)) {}
+    ~Shot() { SDL_FreeSurface(surface); }
+    Shot(const Shot&) = delete;
+    Shot& operator=(const Shot&) = delete;
+
+    std::uint32_t at(int x, int y) const {
+        return static_cast<const std::uint32_t*>(surface->pixels)[y * surface->pitch / 4 + x];
     }
+    // How many pixels of exactly `colour` lie in [left, right) x [top, bottom).
+    int count(std::uint32_t colour, int left = 0, int top = 0, int right = 1 << 20, int bottom = 1 << 20) const {
+        int found = 0;
+        for (int y = top; y < std::min(bottom, surface->h); ++y) {
+            for (int x = left; x < std::min(right, surface->w); ++x) found += at(x, y) == colour;
+        }
+        return found;
+    }
+    SDL_Surface* surface;
 };
 
 }  // namespace testing_sdl
