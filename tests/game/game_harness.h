@@ -56,6 +56,11 @@ struct Game {
     Runtime runtime{backend, std::string(ProgramTitle)};
 };
 
+// Pointer positions on a 1024 x 768 screen, a twip inside "Start"'s top-left
+// corner and "Exit"'s bottom-right one, where the menu's load step puts them.
+inline constexpr float StartX = 9681 / 15.0f, StartY = 3851 / 15.0f;
+inline constexpr float ExitX = (9780 + 1214) / 15.0f, ExitY = (4850 + 854) / 15.0f;
+
 inline void place(LevelWindow& level, float left, float top) {
     level.element("object1").set(Prop::Left, left);
     level.element("object1").set(Prop::Top, top);

@@ -107,7 +107,7 @@ TEST_F(Bonus, ThreeUpPressesDuringAHighBounceTakeItOnTick74AndTwoNeverDo) {
 TEST(WholeGame, FromTheMenuThroughBothLevelsAndBackWithWindowsAndKeysOnly) {
     Game game;
     game.runtime.start(game.runtime.window(FirstWindow));
-    game.backend.click(9680 / 15 + 3, 3850 / 15 + 3);  // Start
+    game.backend.click(StartX, StartY);
     game.input();
     game.ticks(83);  // level one: first landing on path1
     game.keys(VK_DOWN, 28);

@@ -25,7 +25,6 @@ TEST(MenuLayout, TheLoadStepPlacesEverythingFromTheWindowWidthKeepingHalfTwips) 
     EXPECT_EQ(at(wide, "lblExit"), (Place{9780, 4850}));
 }
 
-// Pointer positions in pixels on a 1024 x 768 screen.
 class MenuInput : public ::testing::Test {
 protected:
     void SetUp() override { game.open(game.menu()); }
@@ -38,18 +37,15 @@ protected:
         game.backend.click(x, y);
         game.input();
     }
-    // A twip inside Start's top-left corner and Exit's bottom-right one.
-    static constexpr float StartX = 9681 / 15.0f, StartY = 3851 / 15.0f;
-    static constexpr float ExitRight = (9780 + 1214) / 15.0f, ExitBottom = (4850 + 854) / 15.0f;
     Game game;
 };
 
 TEST_F(MenuInput, TheLabelUnderThePointerIsRedAndTheOtherYellow) {
     using Colours = std::pair<Colour, Colour>;
     EXPECT_EQ(after(StartX, StartY), (Colours{Red, Yellow}));
-    EXPECT_EQ(after(ExitRight, ExitBottom), (Colours{Yellow, Red}));  // straight from Start to Exit
+    EXPECT_EQ(after(ExitX, ExitY), (Colours{Yellow, Red}));  // straight from Start to Exit
     EXPECT_EQ(after(600, 100), (Colours{Yellow, Yellow}));            // the title picture
-    EXPECT_EQ(after(ExitRight, ExitBottom), (Colours{Yellow, Red}));
+    EXPECT_EQ(after(ExitX, ExitY), (Colours{Yellow, Red}));
     EXPECT_EQ(after(100, 600), (Colours{Yellow, Yellow}));  // the background
 }
 
@@ -66,7 +62,7 @@ TEST_F(MenuInput, OnlyTheLabelsActAndStartOpensLevelOneFromWhichTheMenuComesBack
     game.ticks(83);  // lands on an obstacle
     ASSERT_TRUE(game.menu().isOpen());
     EXPECT_EQ(game.menu().element("lblStart").ForeColor(), Yellow);
-    click(ExitRight, ExitBottom);
+    click(ExitX, ExitY);
     EXPECT_TRUE(game.runtime.ended());
     EXPECT_EQ(game.runtime.exitStatus(), 0);
 }

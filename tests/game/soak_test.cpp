@@ -37,7 +37,7 @@ private:
             game_.backend.moveMouse(x, y);
             if (roll(3) == 0 && game_.menu().elementAt(x, y) != &game_.menu().element("lblExit")) game_.backend.click(x, y);
         }
-        game_.backend.click(9680 / 15 + 5, 3850 / 15 + 5);
+        game_.backend.click(StartX, StartY);
         game_.input();
     }
 
