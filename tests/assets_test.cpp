@@ -1,5 +1,5 @@
-// The committed pictures and sounds: sizes, transparent parts and a few key
-// colours the game and its players rely on; 16-bit sounds.
+// The committed pictures: sizes, transparent parts and a few key colours the
+// game and its players rely on.
 #include <SDL.h>
 #include <SDL_image.h>
 #include <gtest/gtest.h>
@@ -68,18 +68,6 @@ TEST(Pictures, TheTitleIsAnOpaqueGifOfAtMost128Colours) {
     EXPECT_LE(colours.size(), 128u);
     for (Uint32 colour : colours) EXPECT_EQ(colour >> 24, 0xFFu);
     EXPECT_TRUE(colours.contains(0xFFFFFFFF)) << "white lettering";
-}
-
-TEST(Sounds, AreShort16BitClips) {
-    for (const char* file : {"jump.wav", "path.wav", "won.wav", "10.wav"}) {
-        SDL_AudioSpec spec;
-        Uint8* data = nullptr;
-        Uint32 length = 0;
-        ASSERT_NE(SDL_LoadWAV(asset(std::string("sounds/") + file).c_str(), &spec, &data, &length), nullptr) << file;
-        EXPECT_EQ(SDL_AUDIO_BITSIZE(spec.format), 16) << file;
-        EXPECT_LT(static_cast<double>(length) / (spec.channels * 2) / spec.freq, 2.0) << file;
-        SDL_FreeWAV(data);
-    }
 }
 
 }  // namespace

@@ -166,13 +166,18 @@ std::optional<InputEvent> SdlBackend::translate(const SDL_Event& event) {
             if (input.keyCode == 0) return std::nullopt;
             return input;
         case SDL_MOUSEMOTION: {
-            // Motion outside the client area, as the pointer leaves or is
-            // dragged out with a button held, is no move over the window.
+            // Motion outside the client area, dragged out with a button held,
+            // is no move over the window; nor is the motion onto the window's
+            // edge that SDL reports just before the pointer leaves it.
             int width = 0, height = 0;
             SDL_GetWindowSize(screen->window(), &width, &height);
             const SDL_Point point{event.motion.x, event.motion.y};
             const SDL_Rect client{0, 0, width, height};
-            if (!SDL_PointInRect(&point, &client)) return std::nullopt;
+            SDL_Event next;
+            const bool leaving = SDL_PeepEvents(&next, 1, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1 &&
+                                 next.type == SDL_WINDOWEVENT && next.window.event == SDL_WINDOWEVENT_LEAVE &&
+                                 next.window.windowID == event.motion.windowID;
+            if (!SDL_PointInRect(&point, &client) || leaving) return std::nullopt;
             input.kind = InputEvent::Kind::MouseMove;
             input.x = static_cast<float>(event.motion.x);
             input.y = static_cast<float>(event.motion.y);

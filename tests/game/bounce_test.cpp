@@ -125,24 +125,5 @@ TEST(Clamp, TheFarLimitsHoldTheBallAndTheContactsSeeItBeforeTheClamp) {
     EXPECT_EQ(game.records().size(), 1u);
 }
 
-TEST(Layout, EveryOpeningOfALevelStartsAfreshWhateverTheLastVisitLeft) {
-    Game game;
-    LevelWindow& level = game.open(game.level1());
-    place(level, 2100, 2100);
-    game.ticks(83 + 100);  // a spring pad, then high in the air
-    game.keys(VK_DOWN, 5);
-    game.ticks(63);  // lands on object17
-    ASSERT_FALSE(level.isOpen());
-    game.menu().Close();
-    level.Show();
-    const Element& object1 = level.element("object1");
-    EXPECT_EQ(object1.Left(), 240.0f);
-    EXPECT_EQ(object1.Top(), 240.0f);
-    EXPECT_EQ(object1.Width(), 480.0f);
-    EXPECT_EQ(level.BouncePeak, 1000);
-    game.ticks(1);
-    EXPECT_EQ(object1.Width(), 492.5f);
-}
-
 }  // namespace
 }  // namespace tromfel::testing

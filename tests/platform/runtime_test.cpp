@@ -1,9 +1,8 @@
 // The window runtime on the headless backend: layout, load, ticks, input,
-// message boxes, run-time errors and sound.
+// message boxes and run-time errors.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cfloat>
 #include <functional>
 
 #include "platform/checked.h"
@@ -141,22 +140,6 @@ TEST(Input, MouseMovesGoToTheTopmostVisibleElementAndClicksNeedPressAndReleaseOn
                                                       "click imgPlain", "move imgStretched", "key 39 5"}));
 }
 
-TEST(Elements, ReadByNameGivesTheRectangleAndCheckedSumsFailOnOverflow) {
-    Harness h;
-    Element& picture = h.test.element("imgStretched");
-    EXPECT_EQ(readByName(picture, "Left"), 150.0f);
-    EXPECT_EQ(readByName(picture, "Top"), 150.0f);
-    EXPECT_EQ(readByName(picture, "Width"), 300.0f);
-    EXPECT_EQ(readByName(picture, "Height"), 150.0f);
-    EXPECT_THROW(readByName(picture, "left"), RuntimeError);
-    EXPECT_THROW(readByName(h.test.element("Timer1"), "Left"), RuntimeError);
-    addTo(picture, Prop::Left, -6.25);
-    EXPECT_EQ(picture.Left(), 143.75f);
-    picture.set(Prop::Left, FLT_MAX);
-    EXPECT_THROW(addTo(picture, Prop::Left, 1e38), RuntimeError);
-    EXPECT_EQ(picture.Left(), FLT_MAX) << "left unwritten";
-}
-
 TEST(Program, ARunTimeErrorIsShownAndEndsWithStatusOneAndEndProgramEndsWithZero) {
     Harness h;
     h.test.onTick = [](RecordingWindow& window) { addTo(window.element("imgPlain"), Prop::Top, 1e39); };
@@ -170,15 +153,6 @@ TEST(Program, ARunTimeErrorIsShownAndEndsWithStatusOneAndEndProgramEndsWithZero)
     EXPECT_FALSE(quitting.runtime.runUntil(quitting.backend.now() + std::chrono::seconds(1)));
     EXPECT_EQ(quitting.runtime.exitStatus(), 0);
     EXPECT_EQ(quitting.backend.records().back().kind, Kind::Shown) << "nothing closed";
-}
-
-TEST(Sound, TheLiteralIsAppendedToTheProgramFolderAsItStandsAndNoAudioDeviceAnswersZero) {
-    Harness h;
-    h.backend.setProgramFolder("/opt/tromfel");
-    EXPECT_EQ(h.runtime.sndPlaySound(h.runtime.ProgramFolder() + "\\jump.wav", SND_ASYNC), 1);
-    EXPECT_EQ(h.backend.records().back(), (HeadlessBackend::Record{Kind::Sound, "/opt/tromfel\\jump.wav"}));
-    h.backend.setAudioDevice(false);
-    EXPECT_EQ(h.runtime.sndPlaySound("/opt/tromfel\\jump.wav", SND_ASYNC), 0);
 }
 
 }  // namespace

@@ -15,17 +15,10 @@ std::int16_t code(SDL_Scancode scancode, SDL_Keycode key, Uint16 modifiers = 0) 
 }
 
 TEST(Keys, MapToVirtualKeyCodesAndTheKeypadSteersWithNumLockOff) {
-    EXPECT_EQ(code(SDL_SCANCODE_LEFT, SDLK_LEFT), 37);
-    EXPECT_EQ(code(SDL_SCANCODE_UP, SDLK_UP), 38);
-    EXPECT_EQ(code(SDL_SCANCODE_RIGHT, SDLK_RIGHT), 39);
-    EXPECT_EQ(code(SDL_SCANCODE_DOWN, SDLK_DOWN), 40);
-    EXPECT_EQ(code(SDL_SCANCODE_HOME, SDLK_HOME), 36);
-    EXPECT_EQ(code(SDL_SCANCODE_SPACE, SDLK_SPACE), 32);
-    EXPECT_EQ(code(SDL_SCANCODE_ESCAPE, SDLK_ESCAPE), 27);
-    EXPECT_EQ(code(SDL_SCANCODE_RETURN, SDLK_RETURN), 13);
-    EXPECT_EQ(code(SDL_SCANCODE_END, SDLK_END), 35);
+    const std::pair<SDL_Keycode, int> keys[] = {{SDLK_LEFT, 37}, {SDLK_UP, 38},     {SDLK_RIGHT, 39}, {SDLK_DOWN, 40},
+                                                 {SDLK_HOME, 36}, {SDLK_SPACE, 32}, {SDLK_ESCAPE, 27}, {SDLK_END, 35}};
+    for (const auto& [key, virtualKey] : keys) EXPECT_EQ(code(SDL_GetScancodeFromKey(key), key), virtualKey);
     EXPECT_EQ(code(SDL_SCANCODE_M, SDLK_m, KMOD_SHIFT), 77);
-    EXPECT_EQ(code(SDL_SCANCODE_7, SDLK_7), 55);
     const SDL_Scancode keypad[] = {SDL_SCANCODE_KP_4, SDL_SCANCODE_KP_8, SDL_SCANCODE_KP_6, SDL_SCANCODE_KP_2,
                                    SDL_SCANCODE_KP_7};
     const std::int16_t numLockOff[] = {37, 38, 39, 40, 36}, numLockOn[] = {100, 104, 102, 98, 103};
@@ -36,33 +29,23 @@ TEST(Keys, MapToVirtualKeyCodesAndTheKeypadSteersWithNumLockOff) {
     EXPECT_EQ(platform::shiftState(KMOD_LSHIFT | KMOD_RCTRL | KMOD_LALT), 7);
 }
 
-class Events : public ::testing::Test {
-protected:
-    void SetUp() override { game.runtime.start(game.runtime.window("frmMenu")); }
-
-    // The input the backend makes of an SDL event for the menu window.
-    std::vector<platform::InputEvent> inputOf(SDL_Event event) {
-        SDL_Window* menu = game.backend.screen(*game.runtime.activeWindow()).window();
+// What the backend makes of SDL events for the menu window.
+TEST(Events, EveryRepeatOfAHeldKeyIsAKeyDownAndMotionOutOfTheClientAreaIsNoMove) {
+    SdlGame game;
+    game.runtime.start(game.runtime.window("frmMenu"));
+    SDL_Window* menu = game.backend.screen(*game.runtime.activeWindow()).window();
+    const auto inputOf = [&](SDL_Event event, Uint8 windowEvent = 0) {
         event.key.windowID = SDL_GetWindowID(menu);  // where every kind of event keeps it
         SDL_PushEvent(&event);
-        std::vector<platform::InputEvent> got;
-        while (auto input = game.backend.waitEvent(game.backend.now() + std::chrono::milliseconds(20))) {
-            got.push_back(*input);
+        if (windowEvent) {
+            SDL_Event then{};
+            then.window = {SDL_WINDOWEVENT, 0, SDL_GetWindowID(menu), windowEvent, 0, 0, 0, 0, 0};
+            SDL_PushEvent(&then);
         }
+        std::vector<platform::InputEvent> got;
+        while (auto input = game.backend.waitEvent(game.backend.now() + std::chrono::milliseconds(20))) got.push_back(*input);
         return got;
-    }
-    std::vector<platform::InputEvent> motion(int x, int y) {
-        SDL_Event event{};
-        event.type = SDL_MOUSEMOTION;
-        event.motion.x = x;
-        event.motion.y = y;
-        return inputOf(event);
-    }
-
-    SdlGame game;
-};
-
-TEST_F(Events, EveryRepeatOfAHeldKeyIsAKeyDown) {
+    };
     SDL_Event held{};
     held.type = SDL_KEYDOWN;
     held.key.repeat = 1;
@@ -71,17 +54,20 @@ TEST_F(Events, EveryRepeatOfAHeldKeyIsAKeyDown) {
     ASSERT_EQ(got.size(), 1u);
     EXPECT_EQ(got[0].kind, platform::InputEvent::Kind::KeyDown);
     EXPECT_EQ(got[0].keyCode, 38);
-}
 
-TEST_F(Events, PointerMotionOutsideTheClientAreaIsNoMoveOverTheWindow) {
     int width = 0, height = 0;
-    SDL_GetWindowSize(game.backend.screen(*game.runtime.activeWindow()).window(), &width, &height);
-    EXPECT_EQ(motion(width - 1, height - 1).size(), 1u);
-    EXPECT_EQ(motion(0, 0).size(), 1u);
-    EXPECT_TRUE(motion(width, 10).empty());
-    EXPECT_TRUE(motion(10, height).empty());
-    EXPECT_TRUE(motion(-1, 10).empty());
-    EXPECT_TRUE(motion(10, -1).empty());
+    SDL_GetWindowSize(menu, &width, &height);
+    const auto moves = [&](int x, int y, Uint8 then = 0) {
+        SDL_Event motion{};
+        motion.type = SDL_MOUSEMOTION;
+        motion.motion.x = x;
+        motion.motion.y = y;
+        return inputOf(motion, then).size();
+    };
+    EXPECT_EQ(moves(width - 1, height - 1), 1u);
+    EXPECT_EQ(moves(0, 0, SDL_WINDOWEVENT_ENTER), 1u);
+    EXPECT_EQ(moves(width, 10) + moves(10, height) + moves(-1, 10) + moves(10, -1), 0u);
+    EXPECT_EQ(moves(10, height - 1, SDL_WINDOWEVENT_LEAVE), 0u) << "onto the edge as the pointer leaves";
 }
 
 }  // namespace

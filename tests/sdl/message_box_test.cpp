@@ -18,17 +18,14 @@ struct Box {
     platform::MessageBox box;
     Box(const char* text, int code) : box(pictures, nullptr, "Tromfel", text, code) {}
 
-    int width() const {
-        int w = 0;
-        SDL_GetWindowSize(box.window(), &w, nullptr);
-        return w;
-    }
     // How many pixels of exactly `colour` the box shows left of `right`.
     int count(std::uint32_t colour, int right = 10000) const { return Shot(box.window()).count(colour, 0, 0, right); }
-    bool closedBy(Uint32 type, SDL_Keycode key = 0, int x = 0, int y = 0) {
+    // `code`: the key of a key event, or what a window event says.
+    bool closedBy(Uint32 type, SDL_Keycode code = 0, int x = 0, int y = 0) {
         SDL_Event event{};
         event.type = type;
-        event.key.keysym.sym = key;
+        if (type == SDL_KEYDOWN) event.key.keysym.sym = code;
+        if (type == SDL_WINDOWEVENT) event.window.event = static_cast<Uint8>(code);
         if (type == SDL_MOUSEBUTTONDOWN || type == SDL_MOUSEBUTTONUP) {
             event.button = {type, 0, box.id(), 0, SDL_BUTTON_LEFT, 0, 1, 0, x, y};
         }
@@ -50,7 +47,10 @@ TEST(MessageBox, ShowsTheIconItsCodeAsksForTheTextInInkAndTheButton) {
     Box error("Run-time error: overflow in object1.Left", platform::MessageCritical);
     EXPECT_GT(error.count(Red, 60), 100);
     EXPECT_EQ(error.count(Yellow), 0);
-    EXPECT_GT(error.width(), won.width()) << "a longer text widens the box";
+    int wonWidth = 0, errorWidth = 0;
+    SDL_GetWindowSize(won.box.window(), &wonWidth, nullptr);
+    SDL_GetWindowSize(error.box.window(), &errorWidth, nullptr);
+    EXPECT_GT(errorWidth, wonWidth) << "a longer text widens the box";
 }
 
 TEST(MessageBox, ClosesOnReturnEnterSpaceEscapeAndAClickReleasedOnOk) {
@@ -68,10 +68,7 @@ TEST(MessageBox, ClosesOnReturnEnterSpaceEscapeAndAClickReleasedOnOk) {
     EXPECT_FALSE(b.closedBy(SDL_MOUSEBUTTONDOWN, 0, 5, 5));
     EXPECT_FALSE(b.closedBy(SDL_MOUSEBUTTONUP, 0, okX, okY)) << "pressed off the button";
 
-    SDL_Event close{};
-    close.type = SDL_WINDOWEVENT;
-    close.window.event = SDL_WINDOWEVENT_CLOSE;
-    EXPECT_TRUE(b.box.closedBy(close));
+    EXPECT_TRUE(b.closedBy(SDL_WINDOWEVENT, SDL_WINDOWEVENT_CLOSE)) << "the frame's close button";
 }
 
 // Input that reaches the game's window while the box is open is thrown
