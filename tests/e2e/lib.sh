@@ -1,17 +1,17 @@
-# Helpers of the end-to-end scripts: a private Xvfb server (with openbox when
-# asked), the game started in it, its windows found by caption, screenshots
-# polled until they show what is expected, and waits that always end.
-# Sourced by a script that calls e2e_begin NAME PATH_TO_TROMFEL first.
+# Helpers of the end-to-end scripts: a private Xvfb server without X fonts
+# (with openbox when asked), the game started in it, its windows found by
+# caption, screenshots polled until they show what is expected, and waits
+# that always end. Sourced by a script that calls e2e_begin NAME GAME first.
 
 # Colours as the screen shows them.
 yellow=FFFF00 red=FF0000 box_grey=F0F0F0 warning=FFCC00 navy=000080
 pictures="$(dirname "$0")/../../assets/pictures"
 
 # e2e_begin NAME GAME [SECONDS]: a work folder, everything cleaned up on exit;
-# a failing run's screenshots and logs go to GAME's folder, under
-# e2e-failures/NAME. The X server lives SECONDS at most.
+# a failing run's screenshots and logs go to e2e-failures/NAME beside GAME.
+# The X server lives SECONDS at most.
 e2e_begin() {
-    e2e_name=$1 e2e_seconds=${3:-200} e2e_shots=0 e2e_xvfb= e2e_runner= e2e_others=
+    e2e_name=$1 e2e_seconds=${3:-200} e2e_shots=0 e2e_pids=
     [ -x "$2" ] || { echo "$e2e_name: FAIL: no executable at $2" >&2 && exit 1; }
     e2e_work=$(mktemp -d)
     e2e_game="$(cd "$(dirname "$2")" && pwd)/$(basename "$2")"
@@ -23,7 +23,7 @@ e2e_begin() {
 # A game stuck in a message box goes at once with its display.
 e2e_cleanup() {
     [ -s "$e2e_work/pid" ] && running && kill -KILL "$(game_pid)" 2>/dev/null
-    for e2e_pid in $e2e_others $e2e_xvfb; do kill "$e2e_pid" 2>/dev/null; done
+    for e2e_pid in $e2e_pids; do kill "$e2e_pid" 2>/dev/null; done
     wait
     rm -rf "$e2e_work"
 }
@@ -55,45 +55,35 @@ within() {
     done
 }
 
-# spawn COMMAND...: runs it in the background, stopped at cleanup; its id in $!.
-spawn() { "$@" >>"$e2e_work/others.log" 2>&1 & e2e_others="$e2e_others $!"; }
+# spawn COMMAND...: runs it in the background until cleanup; its id in $!.
+spawn() { "$@" >>"$e2e_work/others.log" 2>&1 & e2e_pids="$e2e_pids $!"; }
 
-# A display of its own, without X fonts, so that scripts may run side by side;
-# the timeout ends the server even if the script is killed before its trap.
+# A display of its own, so that scripts may run side by side; the timeout
+# ends the server even if the script is killed before its trap.
 start_xvfb() {
-    timeout "$e2e_seconds" Xvfb -displayfd 3 -screen 0 1024x768x24 -fp built-ins -nolisten tcp -noreset \
-        3>"$e2e_work/display" >/dev/null 2>"$e2e_work/xvfb.log" &
-    e2e_xvfb=$!
-    within 20 test -s "$e2e_work/display" || fail "Xvfb did not start: $(cat "$e2e_work/xvfb.log")"
+    spawn timeout "$e2e_seconds" Xvfb -displayfd 3 -screen 0 1024x768x24 -fp built-ins -nolisten tcp -noreset \
+        3>"$e2e_work/display"
+    within 20 test -s "$e2e_work/display" || fail "Xvfb did not start: $(cat "$e2e_work/others.log")"
     DISPLAY=:$(cat "$e2e_work/display")
     export DISPLAY
 }
 
 # openbox on the display, keeping 40 px at the bottom out of the work area;
-# its frames' close buttons close on a click.
+# a click on a frame's close button closes the window.
 start_openbox() {
-    cat >"$e2e_work/openbox.xml" <<'EOF'
+    cat >"$e2e_work/openbox.xml" <<'XML'
 <openbox_config xmlns="http://openbox.org/3.4/rc"><margins><bottom>40</bottom></margins>
 <mouse><context name="Close"><mousebind button="Left" action="Click"><action name="Close"/></mousebind></context></mouse>
 </openbox_config>
-EOF
+XML
     spawn openbox --config-file "$e2e_work/openbox.xml"
-    within 20 wm_ready || fail "openbox did not take the display: $(cat "$e2e_work/others.log")"
+    within 20 work_area >/dev/null || fail "openbox did not take the display: $(cat "$e2e_work/others.log")"
 }
-wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK _NET_WORKAREA | grep -q '^_NET_WORKAREA(CARDINAL) = '; }
+work_area() { xprop -root _NET_WORKAREA | sed -n 's/^_NET_WORKAREA(CARDINAL) = //p' | cut -d, -f1-4 | tr -d , | grep .; }
 
-# work_area: "X Y WIDTH HEIGHT", the window manager's work area, else the display.
-work_area() {
-    xprop -root _NET_WORKAREA | sed -n 's/^_NET_WORKAREA(CARDINAL) = \([0-9]*\), \([0-9]*\), \([0-9]*\), \([0-9]*\).*/\1 \2 \3 \4/p' |
-        grep . || echo "0 0 1024 768"
-}
-
-# The menu labels' whole pixels, from the work area's width W (even):
-# "Start" 113 x 57 at (W/2 + 133.33, 256.67), "Exit" 81 x 57 at (W/2 + 140, 323.33).
-menu_layout() {
-    set -- $(work_area)
-    start="$(($3 / 2 + 134)) 257 112 56" exit_label="$(($3 / 2 + 140)) 324 80 56"
-}
+# The menu labels' whole pixels on a menu W pixels wide (even): "Start"
+# 113 x 57 at (W/2 + 133.33, 256.67), "Exit" 81 x 57 at (W/2 + 140, 323.33).
+menu_layout() { start="$(($1 / 2 + 134)) 257 112 56" exit_label="$(($1 / 2 + 140)) 324 80 56"; }
 
 # point X Y WIDTH HEIGHT: the pointer to the rectangle's middle.
 point() { xdotool mousemove $(($1 + $3 / 2)) $(($2 + $4 / 2)); }
@@ -106,8 +96,7 @@ start_game() {
         echo $! >"$e2e_work/pid"
         wait $!
         echo $? >"$e2e_work/status"
-    ) 2>>"$e2e_work/runner.log" &
-    e2e_runner=$!
+    ) &
     within 20 test -s "$e2e_work/pid" || fail "the game did not start"
 }
 game_pid() { cat "$e2e_work/pid"; }
@@ -120,14 +109,7 @@ expect_end() {
     within 20 game_exited || fail "tromfel did not end within 20 s of $1"
     [ "$(game_status)" = 0 ] || fail "tromfel ended with status $(game_status) after $1, expected 0"
     ok "$1 ended tromfel with status 0"
-    wait "$e2e_runner"
 }
-
-# press ID KEY: KEY pressed in window ID, then released wherever the focus is:
-# boxes close and the game ends on the press, so the window may be gone for
-# the release; and xdotool presses a focused window's key for real, which
-# left down would reach the next game.
-press() { xdotool keydown --window "$1" "$2" && xdotool keyup "$2"; }
 
 # shown CAPTION [NOT_ID]: the game shows a window captioned exactly CAPTION
 # ("" the menu, "Tromfel" a message box) other than NOT_ID; its id in $found.
@@ -144,7 +126,7 @@ await() { within 20 shown "$2" "${3:-}" && eval "$1=\$found"; }
 vanished() { within 20 e2e_none "$@"; }
 e2e_none() { ! shown "$@"; }
 
-# geometry ID: "X Y WIDTH HEIGHT" of the window on the display.
+# geometry ID: "X Y WIDTH HEIGHT" of the window's client area on the display.
 geometry() { xwininfo -id "$1" | awk '/Absolute upper-left|Width:|Height:/ {v = v s $NF; s = " "} END {print v}'; }
 
 # shoot NAME: a screenshot into a new file, numbered so that a failure's
@@ -192,9 +174,9 @@ e2e_label() {
 to_flag() { xdotool key --window "$1" --delay 5 $(printf 'Down %.0s' $(seq 28)); }
 
 # takeoff [ROW]: waits up to 5 s until the ball in column 0, centred on ROW
-# (33: resting on tile (0,0)), has just left the floor: its width along ROW
-# is more than in the crop before and under 45 px (32 at rest). About 1 s of
-# its bounce is left then.
+# of the display (33: resting on tile (0,0) of a window at 0,0), has just
+# left the floor: its width along ROW is more than in the crop before and
+# under 45 px (32 at rest). About 1 s of its bounce is left then.
 takeoff() { e2e_width=99 e2e_row=${1:-33} && within 5 e2e_rising; }
 e2e_rising() {
     e2e_was=$e2e_width

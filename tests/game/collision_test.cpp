@@ -7,30 +7,22 @@
 namespace tromfel::testing {
 namespace {
 
-class CollisionTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        game.open(level);
-        set(a, 1000, 1000, 480, 480);
-    }
-    static void set(Element& e, float left, float top, float width, float height) {
-        e.set(Prop::Left, left);
-        e.set(Prop::Top, top);
-        e.set(Prop::Width, width);
-        e.set(Prop::Height, height);
-    }
-    bool touches(float left, float top, float width = 960, float height = 960) {
+void set(Element& e, float left, float top, float width, float height) {
+    e.set(Prop::Left, left);
+    e.set(Prop::Top, top);
+    e.set(Prop::Width, width);
+    e.set(Prop::Height, height);
+}
+
+TEST(Collision, EdgesAndCornersThatMeetTouchAnyGapDoesNotAndOnlyTheFirstArgumentsPositionCounts) {
+    Game game;
+    LevelWindow& level = game.open(game.level1());
+    Element &a = level.element("object1"), &b = level.element("object2");
+    set(a, 1000, 1000, 480, 480);
+    const auto touches = [&](float left, float top, float width = 960, float height = 960) {
         set(b, left, top, width, height);
         return level.Collision(a, b) == True;
-    }
-
-    Game game;
-    LevelWindow& level = game.level1();
-    Element& a = level.element("object1");
-    Element& b = level.element("object2");
-};
-
-TEST_F(CollisionTest, EdgesAndCornersThatMeetTouchAndAnyGapDoesNot) {
+    };
     EXPECT_TRUE(touches(1500, 1500));
     EXPECT_FALSE(touches(1501, 1000));
     EXPECT_FALSE(touches(1000, 1501));
@@ -43,17 +35,18 @@ TEST_F(CollisionTest, EdgesAndCornersThatMeetTouchAndAnyGapDoesNot) {
     EXPECT_TRUE(touches(0, 0, 2880, 2880));      // around
     EXPECT_TRUE(touches(0, 1100, 2880, 100));    // across
     EXPECT_TRUE(touches(1100, 0, 100, 2880));
+    set(a, 1000, 1000, 1400, 1400);
+    EXPECT_FALSE(touches(1600, 1000)) << "drawn 1400 wide, it still counts as 500";
+    set(a, 1000, 1000, 480, 480);
+    EXPECT_TRUE(touches(1500, 1500, 480, 480));
+    EXPECT_EQ(level.Collision(b, a), False) << "a's own box ends at 1480";
 }
 
-TEST_F(CollisionTest, OnlyTheFirstArgumentsPositionCountsAndAFailedReadIsFalse) {
-    set(a, 1000, 1000, 1400, 1400);
-    EXPECT_FALSE(touches(1600, 1000));
-    set(a, 1000, 1000, 480, 480);
-    set(b, 1500, 1500, 480, 480);
-    EXPECT_EQ(level.Collision(a, b), True);
-    EXPECT_EQ(level.Collision(b, a), False);  // a's own box ends at 1480
-    EXPECT_EQ(level.Collision(a, level.element("Timer1")), False);
-    EXPECT_EQ(level.Collision(a, game.menu().element("Image1")), False);  // its window is closed
+TEST(Collision, AnElementItCannotMeasureAnswersFalseAndRaisesNothing) {
+    Game game;
+    LevelWindow& level = game.open(game.level1());
+    EXPECT_EQ(level.Collision(level.element("object1"), level.element("Timer1")), False);
+    EXPECT_EQ(level.Collision(level.element("object1"), game.menu().element("Image1")), False);  // its window is closed
     EXPECT_FALSE(game.runtime.ended());
 }
 

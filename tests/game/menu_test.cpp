@@ -25,37 +25,28 @@ TEST(MenuLayout, TheLoadStepPlacesEverythingFromTheWindowWidthKeepingHalfTwips) 
     EXPECT_EQ(at(wide, "lblExit"), (Place{9780, 4850}));
 }
 
-class MenuInput : public ::testing::Test {
-protected:
-    void SetUp() override { game.open(game.menu()); }
-    std::pair<Colour, Colour> after(float x, float y) {
-        game.backend.moveMouse(x, y);
-        game.input();
-        return {game.menu().element("lblStart").ForeColor(), game.menu().element("lblExit").ForeColor()};
-    }
-    void click(float x, float y) {
+TEST(MenuInput, TheLabelUnderThePointerIsRedOnlyTheLabelsActAndTheMenuComesBackYellow) {
+    Game game;
+    game.open(game.menu());
+    const auto click = [&](float x, float y) {
         game.backend.click(x, y);
         game.input();
-    }
-    Game game;
-};
-
-TEST_F(MenuInput, TheLabelUnderThePointerIsRedAndTheOtherYellow) {
-    using Colours = std::pair<Colour, Colour>;
-    EXPECT_EQ(after(StartX, StartY), (Colours{Red, Yellow}));
-    EXPECT_EQ(after(ExitX, ExitY), (Colours{Yellow, Red}));  // straight from Start to Exit
-    EXPECT_EQ(after(600, 100), (Colours{Yellow, Yellow}));            // the title picture
-    EXPECT_EQ(after(ExitX, ExitY), (Colours{Yellow, Red}));
-    EXPECT_EQ(after(100, 600), (Colours{Yellow, Yellow}));  // the background
-}
-
-TEST_F(MenuInput, OnlyTheLabelsActAndStartOpensLevelOneFromWhichTheMenuComesBackYellow) {
+    };
+    const auto after = [&](float x, float y) {
+        game.backend.moveMouse(x, y);
+        game.input();
+        return std::pair(game.menu().element("lblStart").ForeColor(), game.menu().element("lblExit").ForeColor());
+    };
+    EXPECT_EQ(after(StartX, StartY), std::pair(Red, Yellow));
+    EXPECT_EQ(after(ExitX, ExitY), std::pair(Yellow, Red));  // straight from Start to Exit
+    EXPECT_EQ(after(600, 100), std::pair(Yellow, Yellow));   // the title picture
+    EXPECT_EQ(after(ExitX, ExitY), std::pair(Yellow, Red));
+    EXPECT_EQ(after(100, 600), std::pair(Yellow, Yellow));  // the background
     click(100, 600);
     click(600, 100);
     game.keys(13);
     game.keys(VK_SPACE);
     EXPECT_TRUE(game.menu().isOpen());
-    after(StartX, StartY);
     click(StartX, StartY);
     EXPECT_EQ(game.records(), (std::vector<Record>{Game::closed("frmMenu"), Game::shown("frmLevel1")}));
     place(game.level1(), 3000, 3000);

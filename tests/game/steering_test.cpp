@@ -32,7 +32,6 @@ TEST(Steering, EscapeEndsTheProgramAtOnceInEveryWindow) {
     for (const char* name : {"frmMenu", "frmLevel1", "frmLevel2"}) {
         Game game;
         game.open(game.runtime.window(name));
-        game.ticks(20);
         game.keys(VK_ESCAPE);
         EXPECT_TRUE(game.runtime.ended()) << name;
         EXPECT_EQ(game.runtime.exitStatus(), 0);

@@ -2,6 +2,7 @@
 // keypad, held keys, and pointer motion over the window only.
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 #include "platform/sdl/sdl_keys.h"
@@ -15,17 +16,18 @@ std::int16_t code(SDL_Scancode scancode, SDL_Keycode key, Uint16 modifiers = 0) 
 }
 
 TEST(Keys, MapToVirtualKeyCodesAndTheKeypadSteersWithNumLockOff) {
-    const std::pair<SDL_Keycode, int> keys[] = {{SDLK_LEFT, 37}, {SDLK_UP, 38},     {SDLK_RIGHT, 39}, {SDLK_DOWN, 40},
-                                                 {SDLK_HOME, 36}, {SDLK_SPACE, 32}, {SDLK_ESCAPE, 27}, {SDLK_END, 35}};
-    for (const auto& [key, virtualKey] : keys) EXPECT_EQ(code(SDL_GetScancodeFromKey(key), key), virtualKey);
-    EXPECT_EQ(code(SDL_SCANCODE_M, SDLK_m, KMOD_SHIFT), 77);
-    const SDL_Scancode keypad[] = {SDL_SCANCODE_KP_4, SDL_SCANCODE_KP_8, SDL_SCANCODE_KP_6, SDL_SCANCODE_KP_2,
-                                   SDL_SCANCODE_KP_7};
-    const std::int16_t numLockOff[] = {37, 38, 39, 40, 36}, numLockOn[] = {100, 104, 102, 98, 103};
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(code(keypad[i], SDLK_UNKNOWN), numLockOff[i]);
-        EXPECT_EQ(code(keypad[i], SDLK_UNKNOWN, KMOD_NUM), numLockOn[i]);
+    const std::tuple<SDL_Keycode, SDL_Scancode, int, int> keys[] = {
+        {SDLK_LEFT, SDL_SCANCODE_KP_4, 37, 100}, {SDLK_UP, SDL_SCANCODE_KP_8, 38, 104},
+        {SDLK_RIGHT, SDL_SCANCODE_KP_6, 39, 102}, {SDLK_DOWN, SDL_SCANCODE_KP_2, 40, 98},
+        {SDLK_HOME, SDL_SCANCODE_KP_7, 36, 103}};  // the key, its keypad twin, its code, the keypad's with Num Lock
+    for (const auto& [key, keypad, virtualKey, numLockOn] : keys) {
+        EXPECT_EQ(code(SDL_GetScancodeFromKey(key), key), virtualKey);
+        EXPECT_EQ(code(keypad, SDLK_UNKNOWN), virtualKey);
+        EXPECT_EQ(code(keypad, SDLK_UNKNOWN, KMOD_NUM), numLockOn);
     }
+    EXPECT_EQ(code(SDL_SCANCODE_SPACE, SDLK_SPACE), 32);
+    EXPECT_EQ(code(SDL_SCANCODE_ESCAPE, SDLK_ESCAPE), 27);
+    EXPECT_EQ(code(SDL_SCANCODE_M, SDLK_m, KMOD_SHIFT), 77);
     EXPECT_EQ(platform::shiftState(KMOD_LSHIFT | KMOD_RCTRL | KMOD_LALT), 7);
 }
 
@@ -37,19 +39,15 @@ TEST(Events, EveryRepeatOfAHeldKeyIsAKeyDownAndMotionOutOfTheClientAreaIsNoMove)
     const auto inputOf = [&](SDL_Event event, Uint8 windowEvent = 0) {
         event.key.windowID = SDL_GetWindowID(menu);  // where every kind of event keeps it
         SDL_PushEvent(&event);
-        if (windowEvent) {
-            SDL_Event then{};
-            then.window = {SDL_WINDOWEVENT, 0, SDL_GetWindowID(menu), windowEvent, 0, 0, 0, 0, 0};
-            SDL_PushEvent(&then);
-        }
+        SDL_Event then{};
+        then.window = {SDL_WINDOWEVENT, 0, SDL_GetWindowID(menu), windowEvent, 0, 0, 0, 0, 0};
+        if (windowEvent) SDL_PushEvent(&then);
         std::vector<platform::InputEvent> got;
         while (auto input = game.backend.waitEvent(game.backend.now() + std::chrono::milliseconds(20))) got.push_back(*input);
         return got;
     };
     SDL_Event held{};
-    held.type = SDL_KEYDOWN;
-    held.key.repeat = 1;
-    held.key.keysym = {SDL_SCANCODE_UP, SDLK_UP, 0, 0};
+    held.key = {SDL_KEYDOWN, 0, 0, SDL_PRESSED, 1, 0, 0, {SDL_SCANCODE_UP, SDLK_UP, 0, 0}};
     const auto got = inputOf(held);
     ASSERT_EQ(got.size(), 1u);
     EXPECT_EQ(got[0].kind, platform::InputEvent::Kind::KeyDown);
@@ -59,9 +57,7 @@ TEST(Events, EveryRepeatOfAHeldKeyIsAKeyDownAndMotionOutOfTheClientAreaIsNoMove)
     SDL_GetWindowSize(menu, &width, &height);
     const auto moves = [&](int x, int y, Uint8 then = 0) {
         SDL_Event motion{};
-        motion.type = SDL_MOUSEMOTION;
-        motion.motion.x = x;
-        motion.motion.y = y;
+        motion.motion = {SDL_MOUSEMOTION, 0, 0, 0, 0, x, y, 0, 0};
         return inputOf(motion, then).size();
     };
     EXPECT_EQ(moves(width - 1, height - 1), 1u);

@@ -5,14 +5,12 @@
 
 #include <SDL.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "platform/sdl/sdl_backend.h"
-#include "platform/window.h"
 #include "program/windows.h"
 
 namespace testing_sdl {
@@ -24,59 +22,50 @@ struct Drivers {
     }
 };
 
-// Presses Return in every window titled Tromfel the moment it is shown:
-// the box's own loop then finds the key waiting.
-class BoxAnswerer {
-public:
-    BoxAnswerer() { SDL_AddEventWatch(answer, this); }
-    ~BoxAnswerer() { SDL_DelEventWatch(answer, this); }
-    BoxAnswerer(const BoxAnswerer&) = delete;
-    BoxAnswerer& operator=(const BoxAnswerer&) = delete;
-    int answered = 0;
-
-private:
-    static int answer(void* self, SDL_Event* event) {
-        if (event->type != SDL_WINDOWEVENT || event->window.event != SDL_WINDOWEVENT_SHOWN) return 0;
-        SDL_Window* window = SDL_GetWindowFromID(event->window.windowID);
-        if (!window || std::string(SDL_GetWindowTitle(window)) != "Tromfel") return 0;
-        SDL_Event key{};
-        key.type = SDL_KEYDOWN;
-        key.key.windowID = event->window.windowID;
-        key.key.keysym.sym = SDLK_RETURN;
-        SDL_PushEvent(&key);
-        ++static_cast<BoxAnswerer*>(self)->answered;
-        return 0;
-    }
-};
+// Presses Return in a window titled Tromfel the moment it shows: the box's
+// own loop then finds the key waiting.
+inline int answerBox(void* answered, SDL_Event* event) {
+    if (event->type != SDL_WINDOWEVENT || event->window.event != SDL_WINDOWEVENT_SHOWN) return 0;
+    if (std::string(SDL_GetWindowTitle(SDL_GetWindowFromID(event->window.windowID))) != "Tromfel") return 0;
+    SDL_Event key{};
+    key.key = {SDL_KEYDOWN, 0, event->window.windowID, SDL_PRESSED, 0, 0, 0, {SDL_SCANCODE_RETURN, SDLK_RETURN, 0, 0}};
+    SDL_PushEvent(&key);
+    return ++*static_cast<int*>(answered);
+}
 
 struct SdlGame {
     Drivers drivers;
     platform::SdlBackend backend;
     platform::Runtime runtime{backend, std::string(tromfel::ProgramTitle)};
-    BoxAnswerer boxes;
-    SdlGame() { tromfel::addWindows(runtime); }
+    int boxesAnswered = 0;
+    SdlGame() {
+        tromfel::addWindows(runtime);
+        SDL_AddEventWatch(answerBox, &boxesAnswered);
+    }
+    ~SdlGame() { SDL_DelEventWatch(answerBox, &boxesAnswered); }
 };
 
-// What a window shows, as 0xAARRGGBB.
+// What a window shows, as 0xAARRGGBB pixels.
 struct Shot {
-    explicit Shot(SDL_Window* window)
-        : surface(SDL_ConvertSurfaceFormat(SDL_GetWindowSurface(window), SDL_PIXELFORMAT_ARGB8888, 0)) {}
-    ~Shot() { SDL_FreeSurface(surface); }
-    Shot(const Shot&) = delete;
-    Shot& operator=(const Shot&) = delete;
-
-    std::uint32_t at(int x, int y) const {
-        return static_cast<const std::uint32_t*>(surface->pixels)[y * surface->pitch / 4 + x];
+    explicit Shot(SDL_Window* window) {
+        const SDL_Surface* shown = SDL_GetWindowSurface(window);
+        width = shown->w;
+        pixels.resize(static_cast<std::size_t>(shown->w * shown->h));
+        SDL_ConvertPixels(shown->w, shown->h, shown->format->format, shown->pixels, shown->pitch,
+                          SDL_PIXELFORMAT_ARGB8888, pixels.data(), shown->w * 4);
     }
+    std::uint32_t at(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
     // How many pixels of exactly `colour` lie in [left, right) x [top, bottom).
-    int count(std::uint32_t colour, int left = 0, int top = 0, int right = 1 << 20, int bottom = 1 << 20) const {
+    int count(std::uint32_t colour, int left = 0, int top = 0, int right = 99999, int bottom = 99999) const {
         int found = 0;
-        for (int y = top; y < std::min(bottom, surface->h); ++y) {
-            for (int x = left; x < std::min(right, surface->w); ++x) found += at(x, y) == colour;
+        for (std::size_t i = 0; i < pixels.size(); ++i) {
+            const int x = static_cast<int>(i) % width, y = static_cast<int>(i) / width;
+            found += x >= left && x < right && y >= top && y < bottom && pixels[i] == colour;
         }
         return found;
     }
-    SDL_Surface* surface;
+    int width;
+    std::vector<std::uint32_t> pixels;
 };
 
 }  // namespace testing_sdl
