@@ -67,11 +67,10 @@ SdlBackend::Libraries::~Libraries() {
 }
 
 SdlBackend::SdlBackend() {
-    if (char* base = SDL_GetBasePath()) {
-        programFolder_ = base;
-        SDL_free(base);
-        while (programFolder_.size() > 1 && programFolder_.back() == '/') programFolder_.pop_back();
-    }
+    const std::unique_ptr<char, FreeWith<SDL_free>> base(SDL_GetBasePath());
+    if (!base) return;
+    programFolder_ = base.get();
+    while (programFolder_.size() > 1 && programFolder_.back() == '/') programFolder_.pop_back();
 }
 
 SdlScreen* SdlBackend::screenOf(const Window& window) {
