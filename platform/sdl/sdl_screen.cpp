@@ -164,8 +164,8 @@ void SdlScreen::paint(const SDL_Rect& area) {
     const auto elements = owner_.elements();
     for (std::size_t i = elements.size(); i-- > 0;) {
         if (!shown_[i].visible || !SDL_HasIntersection(&shown_[i].extent, &area)) continue;
-        if (elements[i].kind() == ElementKind::Picture) drawPicture(elements[i]);
-        if (elements[i].kind() == ElementKind::Label) drawLabel(elements[i]);
+        if (elements[i].kind() == ElementKind::Picture) drawPicture(elements[i], shown_[i].box);
+        if (elements[i].kind() == ElementKind::Label) drawLabel(elements[i], shown_[i].box);
     }
 }
 
@@ -200,13 +200,11 @@ SDL_Texture* SdlScreen::textTexture(const Element& element) {
     return textTextures_.emplace(std::move(key), std::move(texture)).first->second.get();
 }
 
-void SdlScreen::drawPicture(const Element& element) {
-    const SDL_FRect target = drawnBox(element);
-    SDL_RenderCopyF(renderer_.get(), pictureTexture(element.design().picture), nullptr, &target);
+void SdlScreen::drawPicture(const Element& element, const SDL_FRect& box) {
+    SDL_RenderCopyF(renderer_.get(), pictureTexture(element.design().picture), nullptr, &box);
 }
 
-void SdlScreen::drawLabel(const Element& element) {
-    const SDL_FRect box = drawnBox(element);
+void SdlScreen::drawLabel(const Element& element, const SDL_FRect& box) {
     const SDL_Color back = sdlColour(element.design().backColor);
     SDL_SetRenderDrawColor(renderer_.get(), back.r, back.g, back.b, 255);
     SDL_RenderFillRectF(renderer_.get(), &box);

@@ -46,8 +46,8 @@ private:
     SDL_FRect drawnBox(const Element& element);
     void widenToStretched(std::vector<SDL_Rect>& damage) const;
     void paint(const SDL_Rect& area);
-    void drawPicture(const Element& element);
-    void drawLabel(const Element& element);
+    void drawPicture(const Element& element, const SDL_FRect& box);
+    void drawLabel(const Element& element, const SDL_FRect& box);
     SDL_Texture* pictureTexture(std::string_view name);
     SDL_Texture* textTexture(const Element& element);
     SDL_Rect whole() const;
