@@ -44,7 +44,8 @@ within() {
 
 forget() { running=$(for pid in $running; do [ "$pid" = "$1" ] || printf '%s ' "$pid"; done); }
 
-# stop PID: a polite signal first (SDL turns it into a quit), then KILL.
+# stop PID: SIGTERM first, on which the game ends at once with status 0;
+# KILL for whatever does not end on it within 5 s.
 stop() {
     kill "$1" 2>/dev/null || true
     within 5 gone "$1" || kill -KILL "$1" 2>/dev/null || true
@@ -229,13 +230,13 @@ win_level_one() {
     while [ $# -lt 28 ]; do set -- "$@" Down; done
     # Cut short by a vanished window, xdotool may leave Down held down, and
     # the server's key repeat would then steer whatever level comes next.
-    xdotool key --window "$level1" --delay 5 "$@" 2>/dev/null || xdotool keyup Down
+    xdotool key --delay 5 "$@" 2>/dev/null || xdotool keyup Down
     deadline=$(($(now_ms) + 10000))
     while [ "$(now_ms)" -lt "$deadline" ]; do
         gone "$pid" && { outcome="tromfel ended: $(tail -n 3 "$work/game.log")"; return 1; }
         if find_box; then
             box_seen=yes
-            xdotool key --window "$box" Return 2>/dev/null || true
+            xdotool key Return 2>/dev/null || true
         elif find_window "Tromfel -Level1-" "$level1"; then
             level2=$window
             return 0

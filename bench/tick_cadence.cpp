@@ -1,9 +1,12 @@
 // The tick cadence of the real event loop: a window with a timer runs for
 // the seconds given and reports the ticks per second and the shortest and
-// longest gaps between two ticks.
+// longest gaps between two ticks. Given a folder as well, every tick also
+// plays its "path.wav" through the real backend, as the game does at a landing.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/runtime.h"
@@ -24,10 +27,12 @@ const platform::WindowDesign frmCadence{
 
 class Cadence : public platform::Window {
 public:
-    Cadence(platform::Runtime& runtime, double seconds) : platform::Window(runtime, frmCadence), seconds_(seconds) {}
+    Cadence(platform::Runtime& runtime, double seconds, std::string folder)
+        : platform::Window(runtime, frmCadence), seconds_(seconds), folder_(std::move(folder)) {}
 
     void Timer1_Timer() override {
         ticks_.push_back(platform::Clock::now());
+        if (!folder_.empty()) sounds_ += runtime().sndPlaySound(folder_ + "\\path.wav", 1);
         if (ticks_.back() - ticks_.front() >= std::chrono::duration<double>(seconds_)) runtime().EndProgram();
     }
 
@@ -41,10 +46,13 @@ public:
                     static_cast<double>(gaps.size()) / span, (static_cast<double>(gaps.size()) / span / 64 - 1) * 100);
         std::printf("gap between ticks: shortest %.3f ms, longest %.3f ms\n",
                     *std::min_element(gaps.begin(), gaps.end()), *std::max_element(gaps.begin(), gaps.end()));
+        if (!folder_.empty()) std::printf("sounds started %d of %zu\n", sounds_, ticks_.size());
     }
 
 private:
     double seconds_;
+    std::string folder_;
+    int sounds_ = 0;
     std::vector<platform::TimePoint> ticks_;
 };
 
@@ -54,7 +62,7 @@ int main(int argc, char** argv) {
     const double seconds = argc > 1 ? std::atof(argv[1]) : 20;
     const auto backend = platform::createSdlBackend();
     platform::Runtime runtime(*backend, "Tromfel");
-    Cadence window(runtime, seconds);
+    Cadence window(runtime, seconds, argc > 2 ? argv[2] : "");
     runtime.run(window);
     window.report();
 }

@@ -21,7 +21,6 @@ public:
     std::string_view name() const { return design_.name; }
     ElementKind kind() const { return design_.kind; }
     const ElementDesign& design() const { return design_; }
-    Window& window() const { return owner_; }
 
     // Rectangle in single-precision twips; each gives back exactly the value
     // last written. A timer has none of them.

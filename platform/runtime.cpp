@@ -72,17 +72,20 @@ void Runtime::start(Window& first) {
 bool Runtime::runUntil(TimePoint limit) {
     while (!ended_) {
         const TimePoint deadline = std::min(limit, nextTick());
-        const std::optional<InputEvent> event = backend_.waitEvent(deadline);
+        bool idle = false;
+        // Waiting may draw what the window system lost, so it fails like any step.
         guarded([&] {
+            const std::optional<InputEvent> event = backend_.waitEvent(deadline);
             if (event) {
                 dispatch(*event);
             } else {
                 fireDueTick();
             }
             redraw();
+            idle = !event;
         });
         // Without input, nothing more can happen before the limit.
-        if (!event && (deadline == TimePoint::max() || (backend_.now() >= limit && nextTick() > limit))) break;
+        if (idle && (deadline == TimePoint::max() || (backend_.now() >= limit && nextTick() > limit))) break;
     }
     return !ended_;
 }

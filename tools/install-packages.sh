@@ -5,7 +5,7 @@ set -eu
 
 packages="cmake ninja-build g++ pkg-config libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev
 libsdl2-ttf-dev libx11-dev fonts-liberation2 libgtest-dev libbenchmark-dev xvfb xdotool imagemagick x11-utils
-openbox"
+openbox strace"
 
 missing=""
 for package in $packages; do

@@ -7,6 +7,7 @@
 
 #include "platform/backend.h"
 #include "platform/runtime_error.h"
+#include "platform/sdl/x11.h"
 
 namespace platform {
 
@@ -43,10 +44,16 @@ void copy(SDL_Renderer* renderer, SDL_Surface* surface, const SDL_Rect& target) 
     SDL_RenderCopy(renderer, texture.get(), nullptr, &target);
 }
 
-SDL_Rect usableBounds() {
+// The usable area of the display `window` is on, or of the first display.
+SDL_Rect usableBounds(SDL_Window* window) {
     SDL_Rect bounds{0, 0, 1024, 768};
-    SDL_GetDisplayUsableBounds(0, &bounds);
+    SDL_GetDisplayUsableBounds(window ? std::max(0, SDL_GetWindowDisplayIndex(window)) : 0, &bounds);
     return bounds;
+}
+
+// The closing keys, by what they mean rather than where they lie.
+bool closes(SDL_Keycode key) {
+    return key == SDLK_RETURN || key == SDLK_KP_ENTER || key == SDLK_SPACE || key == SDLK_ESCAPE;
 }
 
 }  // namespace
@@ -58,7 +65,7 @@ MessageBox::MessageBox(SdlPictures& pictures, SDL_Window* owner, std::string_vie
     if (const std::string_view icon = iconFor(code); !icon.empty()) icon_ = pictures_.picture(icon);
 
     // Sized to the text; a text wider than the display is wrapped.
-    const SDL_Rect display = usableBounds();
+    const SDL_Rect display = usableBounds(owner);
     const int iconWidth = icon_ ? icon_->w + IconGap : 0;
     const int widest = std::max(100, display.w - 2 * Margin - iconWidth);
     const std::string line(text);
@@ -76,8 +83,12 @@ MessageBox::MessageBox(SdlPictures& pictures, SDL_Window* owner, std::string_vie
     button_ = {(width - ButtonWidth) / 2, Margin + contentHeight + Margin, ButtonWidth, ButtonHeight};
     const int height = button_.y + ButtonHeight + Margin * 3 / 4;
 
+    // A dialog to the window manager, kept above its owner, which passes it
+    // the keyboard when activated.
+    SDL_SetHint(SDL_HINT_X11_WINDOW_TYPE, "_NET_WM_WINDOW_TYPE_DIALOG");
     window_.reset(SDL_CreateWindow(std::string(title).c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
                                    width, height, SDL_WINDOW_HIDDEN));
+    SDL_ResetHint(SDL_HINT_X11_WINDOW_TYPE);
     if (!window_) cannotShow();
     renderer_.reset(SDL_CreateRenderer(window_.get(), -1, SDL_RENDERER_SOFTWARE));
     if (!renderer_) cannotShow();
@@ -86,11 +97,22 @@ MessageBox::MessageBox(SdlPictures& pictures, SDL_Window* owner, std::string_vie
         SDL_GetWindowPosition(owner, &over.x, &over.y);
         SDL_GetWindowSize(owner, &over.w, &over.h);
         SDL_SetWindowModalFor(window_.get(), owner);
+        markModal(window_.get());
     }
-    SDL_SetWindowPosition(window_.get(), over.x + (over.w - width) / 2, over.y + (over.h - height) / 2);
+    const int x = over.x + (over.w - width) / 2, y = over.y + (over.h - height) / 2;
+    SDL_SetWindowPosition(window_.get(), std::max(display.x, std::min(x, display.x + display.w - width)),
+                          std::max(display.y, std::min(y, display.y + display.h - height)));
+
+    // The keys down now were pressed for the program's windows.
+    int keys = 0;
+    const Uint8* state = SDL_GetKeyboardState(&keys);
+    for (int key = 0; key < keys; ++key) held_[static_cast<std::size_t>(key)] = state[key] != 0;
+    // The program's windows may have a pointer of their own; the box has the
+    // system's arrow, where the window system has pointers at all.
+    arrow_.reset(SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW));
+    if (arrow_) SDL_SetCursor(arrow_.get());
     SDL_ShowWindow(window_.get());
-    SDL_RaiseWindow(window_.get());
-    SDL_SetWindowInputFocus(window_.get());
+    bringBack();
     draw();
 }
 
@@ -113,30 +135,58 @@ bool MessageBox::onButton(int x, int y) const {
     return SDL_PointInRect(&point, &button_);
 }
 
+void MessageBox::bringBack() {
+    if (SDL_GetWindowFlags(window_.get()) & SDL_WINDOW_MINIMIZED) SDL_RestoreWindow(window_.get());
+    SDL_RaiseWindow(window_.get());
+    SDL_SetWindowInputFocus(window_.get());
+}
+
 bool MessageBox::closedBy(const SDL_Event& event) {
     switch (event.type) {
         case SDL_KEYDOWN:
-            switch (event.key.keysym.sym) {
-                case SDLK_RETURN:
-                case SDLK_KP_ENTER:
-                case SDLK_SPACE:
-                case SDLK_ESCAPE:
-                    return true;
-                default:
-                    return false;
-            }
+            return keyDown(event.key);
+        case SDL_KEYUP:
+            return keyUp(event.key);
         case SDL_MOUSEBUTTONDOWN:
-            if (event.button.button == SDL_BUTTON_LEFT) pressed_ = onButton(event.button.x, event.button.y);
+            if (event.button.windowID != id() || event.button.button != SDL_BUTTON_LEFT) return false;
+            buttonPressed_ = onButton(event.button.x, event.button.y);
             return false;
         case SDL_MOUSEBUTTONUP:
-            if (event.button.button != SDL_BUTTON_LEFT) return false;
-            return std::exchange(pressed_, false) && onButton(event.button.x, event.button.y);
+            if (event.button.windowID != id() || event.button.button != SDL_BUTTON_LEFT) return false;
+            return std::exchange(buttonPressed_, false) && onButton(event.button.x, event.button.y);
         case SDL_WINDOWEVENT:
+            if (event.window.windowID != id()) return false;
             if (event.window.event == SDL_WINDOWEVENT_EXPOSED) draw();
             return event.window.event == SDL_WINDOWEVENT_CLOSE;
         default:
             return false;
     }
+}
+
+// A key pressed while another window still had the keyboard is held from
+// before the box; its repeats on the box are not presses either.
+bool MessageBox::keyDown(const SDL_KeyboardEvent& key) {
+    const auto scancode = static_cast<std::size_t>(key.keysym.scancode);
+    if (key.windowID != id()) {
+        held_[scancode] = true;
+    } else if (!held_[scancode] && closes(key.keysym.sym)) {
+        closingKeys_[scancode] = true;
+    }
+    return false;
+}
+
+// The box closes on the release, so that nothing of the closing key is
+// left to reach the window that comes next. SDL also reports a release
+// when a window loses the keyboard with the key still down: only releases
+// on the box itself count.
+bool MessageBox::keyUp(const SDL_KeyboardEvent& key) {
+    const auto scancode = static_cast<std::size_t>(key.keysym.scancode);
+    if (key.windowID != id()) return false;
+    if (held_[scancode]) {
+        held_[scancode] = false;
+        return false;
+    }
+    return closingKeys_[scancode];
 }
 
 }  // namespace platform

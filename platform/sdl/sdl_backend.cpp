@@ -3,14 +3,14 @@
 
 #include <SDL_image.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <stdexcept>
 
 #include "platform/runtime_error.h"
 #include "platform/sdl/sdl_keys.h"
-#include "platform/sdl/signals.h"
-#include "platform/sdl/x11_errors.h"
 #include "platform/sdl_backend_factory.h"
 #include "platform/window.h"
 
@@ -33,16 +33,32 @@ Uint32 windowOf(const SDL_Event& event) {
     }
 }
 
+// Why SDL found no display: none named, or the X display named cannot be
+// opened, in SDL's words and the system's.
+std::string whyNoDisplay() {
+    const char* display = SDL_getenv("DISPLAY");
+    if (!display || !*display) return "set DISPLAY to an X server";
+    SDL_VideoQuit();
+    errno = 0;
+    SDL_VideoInit("x11");
+    const int cause = errno;
+    std::string why = std::string("cannot open X display \"") + display + "\": " + SDL_GetError();
+    if (cause) why += std::string(" (") + std::strerror(cause) + ")";
+    return why;
+}
+
 }  // namespace
 
 SdlBackend::Libraries::Libraries() {
-    tolerateLateWakeups();
-    endProgramOnSignals();
+    // Signals are the program's to handle, not SDL's.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     // Present straight to the window: the GL path costs far more CPU for nothing.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
     // A window closed from its frame ends the program through its own event.
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    // The click that activates a window counts, as it does on the desktop.
+    SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
         throw std::runtime_error(std::string("no display: ") + SDL_GetError());
     }
@@ -50,8 +66,9 @@ SdlBackend::Libraries::Libraries() {
     // could play: only tests ask for that driver by name.
     const std::string driver = SDL_GetCurrentVideoDriver();
     if ((driver == "offscreen" || driver == "dummy") && !SDL_getenv("SDL_VIDEODRIVER")) {
+        const std::string why = whyNoDisplay();
         SDL_Quit();
-        throw std::runtime_error("no display: set DISPLAY to an X server");
+        throw std::runtime_error("no display: " + why);
     }
     if (TTF_Init() != 0) {
         SDL_Quit();
@@ -147,8 +164,10 @@ std::optional<InputEvent> SdlBackend::translate(const SDL_Event& event) {
                 case SDL_WINDOWEVENT_CLOSE:
                     input.kind = InputEvent::Kind::Quit;
                     return input;
-                case SDL_WINDOWEVENT_EXPOSED:
                 case SDL_WINDOWEVENT_SIZE_CHANGED:
+                    screen->resized();
+                    return std::nullopt;
+                case SDL_WINDOWEVENT_EXPOSED:
                     screen->drawWhole();
                     return std::nullopt;
                 case SDL_WINDOWEVENT_ENTER:
@@ -202,37 +221,51 @@ bool SdlBackend::showMessageBox(std::string_view title, std::string_view text, i
         closed = waitForBox(box);
     }
     // The keyboard goes back to the owner, which a window system without a
-    // window manager would not do by itself.
-    if (owner) SDL_SetWindowInputFocus(owner->window());
+    // window manager would not do by itself, and so does its pointer.
+    if (owner) {
+        SDL_SetWindowInputFocus(owner->window());
+        owner->usePointer();
+    }
     // Input meant for the box must not reach whatever window comes next.
     SDL_PumpEvents();
     SDL_FlushEvents(SDL_KEYDOWN, SDL_MOUSEWHEEL);
     return closed;
 }
 
-// The box's own loop: its window's events go to it, the program's windows
-// are drawn again where the window system lost them, and their input is
-// discarded. False if the window system asked the program to end.
+// The box's own loop: the box sees every event first, the program's windows
+// are drawn again where the window system lost them and bring the box back
+// when the player activates them, and their input is discarded. False if
+// the window system asked the program to end.
 bool SdlBackend::waitForBox(MessageBox& box) {
     for (;;) {
         SDL_Event event;
         if (!SDL_WaitEvent(&event)) throw RuntimeError(std::string("cannot wait for the message box: ") + SDL_GetError());
         if (event.type == SDL_QUIT) return false;
-        const Uint32 id = windowOf(event);
-        if (id == box.id()) {
-            if (box.closedBy(event)) return true;
-            continue;
-        }
-        SdlScreen* screen = screenOf(id);
+        if (box.closedBy(event)) return true;
+        SdlScreen* screen = screenOf(windowOf(event));
         if (!screen || event.type != SDL_WINDOWEVENT) continue;
-        if (event.window.event == SDL_WINDOWEVENT_CLOSE) return false;
-        if (event.window.event == SDL_WINDOWEVENT_EXPOSED || event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
-            screen->drawWhole();
+        switch (event.window.event) {
+            case SDL_WINDOWEVENT_CLOSE:
+                return false;
+            case SDL_WINDOWEVENT_SIZE_CHANGED:
+                screen->resized();
+                break;
+            case SDL_WINDOWEVENT_EXPOSED:
+                screen->drawWhole();
+                break;
+            case SDL_WINDOWEVENT_FOCUS_GAINED:
+            case SDL_WINDOWEVENT_RESTORED:
+                box.bringBack();
+                break;
+            default:
+                break;
         }
     }
 }
 
-std::int32_t SdlBackend::playSound(const std::string& path) { return audio_.play(path); }
+std::int32_t SdlBackend::playSound(const std::string& path) {
+    return audio_.play(nativeSoundPath(programFolder_, path));
+}
 
 std::string SdlBackend::programFolder() {
     if (programFolder_.empty()) throw RuntimeError("cannot find the program's folder");

@@ -58,8 +58,10 @@ SdlScreen::SdlScreen(Window& owner, SdlPictures& pictures) : owner_(owner), pict
     if (SDL_GetDisplayUsableBounds(0, &bounds) == 0) SDL_SetWindowPosition(window_.get(), bounds.x, bounds.y);
     SDL_SetWindowSize(window_.get(), size.width, size.height);
     if (!design.icon.empty()) SDL_SetWindowIcon(window_.get(), pictures_.picture(design.icon));
-    if (!design.pointer.empty()) {
+    // Where the window system has pointers at all: it then has a default one.
+    if (!design.pointer.empty() && SDL_GetDefaultCursor()) {
         cursor_.reset(SDL_CreateColorCursor(pictures_.picture(design.pointer), design.pointerHotX, design.pointerHotY));
+        if (!cursor_) fail(owner, "set the pointer of");
     }
     SDL_ShowWindow(window_.get());
     SDL_RaiseWindow(window_.get());
@@ -68,6 +70,30 @@ SdlScreen::SdlScreen(Window& owner, SdlPictures& pictures) : owner_(owner), pict
 
 void SdlScreen::usePointer() {
     if (cursor_) SDL_SetCursor(cursor_.get());
+}
+
+// Un-maximised, a window manager gives back the size the window was made
+// with, the whole usable area, and its frame would hang off the display.
+// Whatever the order in which the manager reports the new state and the
+// new size, the last of them finds the window too large.
+void SdlScreen::keepFrameOnScreen() {
+    if (SDL_GetWindowFlags(window_.get()) & (SDL_WINDOW_MAXIMIZED | SDL_WINDOW_MINIMIZED | SDL_WINDOW_BORDERLESS)) return;
+    SDL_Rect usable;
+    int top = 0, left = 0, bottom = 0, right = 0, width = 0, height = 0;
+    if (SDL_GetDisplayUsableBounds(std::max(0, SDL_GetWindowDisplayIndex(window_.get())), &usable) != 0 ||
+        SDL_GetWindowBordersSize(window_.get(), &top, &left, &bottom, &right) != 0) {
+        return;
+    }
+    SDL_GetWindowSize(window_.get(), &width, &height);
+    const int fitWidth = usable.w - left - right, fitHeight = usable.h - top - bottom;
+    if (width <= fitWidth && height <= fitHeight) return;
+    SDL_SetWindowSize(window_.get(), std::min(width, fitWidth), std::min(height, fitHeight));
+    SDL_SetWindowPosition(window_.get(), usable.x + left, usable.y + top);
+}
+
+void SdlScreen::resized() {
+    keepFrameOnScreen();
+    drawWhole();
 }
 
 SDL_Rect SdlScreen::whole() const {
@@ -117,10 +143,24 @@ void SdlScreen::draw() {
         SDL_Rect inside;
         if (SDL_IntersectRect(&rect, &window, &inside)) shown.push_back(inside);
     }
-    if (shown.empty()) return;
+    if (shown.empty() && unsent_.empty()) return;
     for (const SDL_Rect& rect : shown) paint(rect);
-    SDL_RenderFlush(renderer_.get());
-    SDL_UpdateWindowSurfaceRects(window_.get(), shown.data(), static_cast<int>(shown.size()));
+    send(std::move(shown));
+}
+
+// Sends what was drawn to the screen, with whatever failed to go before: a
+// failed update keeps its rectangles, as one, for the next frame.
+void SdlScreen::send(std::vector<SDL_Rect> rects) {
+    check(SDL_RenderFlush(renderer_.get()), "draw");
+    rects.insert(rects.end(), unsent_.begin(), unsent_.end());
+    unsent_.clear();
+    if (SDL_UpdateWindowSurfaceRects(window_.get(), rects.data(), static_cast<int>(rects.size())) == 0) return;
+    unsent_.push_back(rects.front());
+    for (const SDL_Rect& rect : rects) unsent_.front() = bounding(unsent_.front(), rect);
+}
+
+void SdlScreen::check(int result, const char* what) const {
+    if (result != 0) fail(owner_, what);
 }
 
 // A stretched picture drawn in part can be sampled a little differently from
@@ -150,17 +190,16 @@ void SdlScreen::drawWhole() {
     shown_.resize(elements.size());
     for (std::size_t i = 0; i < elements.size(); ++i) shown_[i] = shownNow(elements[i]);
     paint(whole());
-    SDL_RenderFlush(renderer_.get());
-    SDL_UpdateWindowSurface(window_.get());
+    send({whole()});
 }
 
 // The background and every element that meets `area`, last layout entry
 // first, clipped to it.
 void SdlScreen::paint(const SDL_Rect& area) {
-    SDL_RenderSetClipRect(renderer_.get(), &area);
+    check(SDL_RenderSetClipRect(renderer_.get(), &area), "draw");
     const SDL_Color background = sdlColour(owner_.design().background);
     SDL_SetRenderDrawColor(renderer_.get(), background.r, background.g, background.b, 255);
-    SDL_RenderFillRect(renderer_.get(), &area);
+    check(SDL_RenderFillRect(renderer_.get(), &area), "draw");
     const auto elements = owner_.elements();
     for (std::size_t i = elements.size(); i-- > 0;) {
         if (!shown_[i].visible || !SDL_HasIntersection(&shown_[i].extent, &area)) continue;
@@ -201,13 +240,14 @@ SDL_Texture* SdlScreen::textTexture(const Element& element) {
 }
 
 void SdlScreen::drawPicture(const Element& element, const SDL_FRect& box) {
-    SDL_RenderCopyF(renderer_.get(), pictureTexture(element.design().picture), nullptr, &box);
+    check(SDL_RenderCopyF(renderer_.get(), pictureTexture(element.design().picture), nullptr, &box),
+          "draw a picture in");
 }
 
 void SdlScreen::drawLabel(const Element& element, const SDL_FRect& box) {
     const SDL_Color back = sdlColour(element.design().backColor);
     SDL_SetRenderDrawColor(renderer_.get(), back.r, back.g, back.b, 255);
-    SDL_RenderFillRectF(renderer_.get(), &box);
+    check(SDL_RenderFillRectF(renderer_.get(), &box), "draw a label in");
     SDL_Texture* text = textTexture(element);
     int width = 0, height = 0;
     SDL_QueryTexture(text, nullptr, nullptr, &width, &height);
@@ -215,7 +255,7 @@ void SdlScreen::drawLabel(const Element& element, const SDL_FRect& box) {
     const SDL_Rect source{0, 0, static_cast<int>(std::min(static_cast<float>(width), box.w)),
                           static_cast<int>(std::min(static_cast<float>(height), box.h))};
     const SDL_FRect target{box.x, box.y, static_cast<float>(source.w), static_cast<float>(source.h)};
-    SDL_RenderCopyF(renderer_.get(), text, &source, &target);
+    check(SDL_RenderCopyF(renderer_.get(), text, &source, &target), "draw a label in");
 }
 
 }  // namespace platform

@@ -30,6 +30,9 @@ public:
     // Draws the whole window and sends all of it: for what the window
     // system lost (an expose, a resize).
     void drawWhole();
+    // A framed window that is neither maximized nor minimized is first
+    // fitted into the usable area of its display, frame and all.
+    void resized();
     void usePointer();
 
 private:
@@ -45,7 +48,11 @@ private:
     Shown shownNow(const Element& element);
     SDL_FRect drawnBox(const Element& element);
     void widenToStretched(std::vector<SDL_Rect>& damage) const;
+    void keepFrameOnScreen();
     void paint(const SDL_Rect& area);
+    void send(std::vector<SDL_Rect> rects);
+    // A failed drawing call is a run-time error naming `what` was drawn.
+    void check(int result, const char* what) const;
     void drawPicture(const Element& element, const SDL_FRect& box);
     void drawLabel(const Element& element, const SDL_FRect& box);
     SDL_Texture* pictureTexture(std::string_view name);
@@ -60,6 +67,7 @@ private:
     std::map<std::string, TextureHandle, std::less<>> pictureTextures_;
     std::map<std::tuple<std::string, Colour, int>, TextureHandle> textTextures_;
     std::vector<Shown> shown_;  // by layout entry; empty until the first frame
+    std::vector<SDL_Rect> unsent_;  // drawn, but not yet on the screen
 };
 
 }  // namespace platform

@@ -1,7 +1,8 @@
 # Helpers of the end-to-end scripts: a private Xvfb server without X fonts
 # (with openbox when asked), the game started in it, its windows found by
-# caption, screenshots polled until they show what is expected, and waits
-# that always end. Sourced by a script that calls e2e_begin NAME GAME first.
+# caption, screenshots polled until they show what is expected, the pointer
+# as the player sees it, and waits that always end. Sourced by a script that
+# calls e2e_begin NAME GAME first.
 
 # Colours as the screen shows them.
 yellow=FFFF00 red=FF0000 box_grey=F0F0F0 warning=FFCC00 navy=000080
@@ -20,10 +21,11 @@ e2e_begin() {
     trap 'exit 1' HUP INT TERM
 }
 
-# A game stuck in a message box goes at once with its display.
+# A game stuck in a message box goes at once with its display; a stopped
+# process is woken to take its signal.
 e2e_cleanup() {
     [ -s "$e2e_work/pid" ] && running && kill -KILL "$(game_pid)" 2>/dev/null
-    for e2e_pid in $e2e_pids; do kill "$e2e_pid" 2>/dev/null; done
+    for e2e_pid in $e2e_pids; do kill "$e2e_pid" 2>/dev/null && kill -CONT "$e2e_pid" 2>/dev/null; done
     wait
     rm -rf "$e2e_work"
 }
@@ -59,23 +61,21 @@ within() {
 spawn() { "$@" >>"$e2e_work/others.log" 2>&1 & e2e_pids="$e2e_pids $!"; }
 
 # A display of its own, so that scripts may run side by side; the timeout
-# ends the server even if the script is killed before its trap.
+# ends the server even if the script is killed before its trap. Its screen
+# is also kept in a file, Xvfb_screen0, pointer and all.
 start_xvfb() {
     spawn timeout "$e2e_seconds" Xvfb -displayfd 3 -screen 0 1024x768x24 -fp built-ins -nolisten tcp -noreset \
-        3>"$e2e_work/display"
+        -fbdir "$e2e_work" 3>"$e2e_work/display"
     within 20 test -s "$e2e_work/display" || fail "Xvfb did not start: $(cat "$e2e_work/others.log")"
     DISPLAY=:$(cat "$e2e_work/display")
     export DISPLAY
 }
 
-# openbox on the display, keeping 40 px at the bottom out of the work area;
-# a click on a frame's close button closes the window.
+# openbox on the display with its usual settings (click to focus, a double
+# click on a title bar maximizes or restores, the close button closes),
+# keeping 40 px at the bottom out of the work area.
 start_openbox() {
-    cat >"$e2e_work/openbox.xml" <<'XML'
-<openbox_config xmlns="http://openbox.org/3.4/rc"><margins><bottom>40</bottom></margins>
-<mouse><context name="Close"><mousebind button="Left" action="Click"><action name="Close"/></mousebind></context></mouse>
-</openbox_config>
-XML
+    sed 's#<bottom>0</bottom>#<bottom>40</bottom>#' /etc/xdg/openbox/rc.xml >"$e2e_work/openbox.xml"
     spawn openbox --config-file "$e2e_work/openbox.xml"
     within 20 work_area >/dev/null || fail "openbox did not take the display: $(cat "$e2e_work/others.log")"
 }
@@ -88,11 +88,12 @@ menu_layout() { start="$(($1 / 2 + 134)) 257 112 56" exit_label="$(($1 / 2 + 140
 # point X Y WIDTH HEIGHT: the pointer to the rectangle's middle.
 point() { xdotool mousemove $(($1 + $3 / 2)) $(($2 + $4 / 2)); }
 
-# Starts the game; its exit status lands in $e2e_work/status.
+# start_game [TRACER...]: starts the game (under TRACER, which passes on
+# its exit status); its exit status lands in $e2e_work/status.
 start_game() {
     rm -f "$e2e_work/pid" "$e2e_work/status"
     (
-        SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy "$e2e_game" >>"$e2e_work/stdout.log" 2>>"$e2e_work/stderr.log" &
+        SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy "$@" "$e2e_game" >>"$e2e_work/stdout.log" 2>>"$e2e_work/stderr.log" &
         echo $! >"$e2e_work/pid"
         wait $!
         echo $? >"$e2e_work/status"
@@ -151,6 +152,7 @@ check() {
 
 # count COLOUR X Y WIDTH HEIGHT: pixels of exactly that colour in the rectangle.
 count() { convert "$shot" -crop "$4x$5+$2+$3" +repage -depth 8 txt:- | grep -c "#$1"; }
+
 has() { [ "$(count "$@")" -gt 0 ]; }
 lacks() { [ "$(count "$@")" -eq 0 ]; }
 
@@ -169,9 +171,9 @@ e2e_label() {
     has "$@" && lacks $e2e_other "$2" "$3" "$4" "$5"
 }
 
-# to_flag ID: Down 28 times, which carries the ball from tile (0,0) over the
+# to_flag: Down 28 times, which carries the ball from tile (0,0) over the
 # obstacle rows onto the flag if all come between two landings.
-to_flag() { xdotool key --window "$1" --delay 5 $(printf 'Down %.0s' $(seq 28)); }
+to_flag() { xdotool key --delay 5 $(printf 'Down %.0s' $(seq 28)); }
 
 # takeoff [ROW]: waits up to 5 s until the ball in column 0, centred on ROW
 # of the display (33: resting on tile (0,0) of a window at 0,0), has just

@@ -153,6 +153,16 @@ TEST(Program, ARunTimeErrorOrABoxThatCannotBeShownEndsTheProgramWithStatusOne) {
     EXPECT_FALSE(runtime.runUntil(noBoxes.now() + std::chrono::seconds(1)));
     EXPECT_EQ(runtime.exitStatus(), 1);
     EXPECT_EQ(speaker.ticks, 1);
+
+    // Waiting, which may draw what the window system lost, fails the same way.
+    struct LostScreen : HeadlessBackend {
+        std::optional<InputEvent> waitEvent(TimePoint) override { throw RuntimeError("cannot draw frmTest"); }
+    } lost;
+    Runtime waiting(lost, "Tromfel");
+    RecordingWindow window(waiting, frmTest);
+    waiting.start(window);
+    EXPECT_FALSE(waiting.runUntil(lost.now() + std::chrono::seconds(1)));
+    EXPECT_EQ(lost.records().back(), (HeadlessBackend::Record{Kind::Message, "Run-time error: cannot draw frmTest", 16}));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // keypad, held keys, and pointer motion over the window only.
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <tuple>
 #include <vector>
 
@@ -34,6 +35,9 @@ TEST(Keys, MapToVirtualKeyCodesAndTheKeypadSteersWithNumLockOff) {
 // What the backend makes of SDL events for the menu window.
 TEST(Events, EveryRepeatOfAHeldKeyIsAKeyDownAndMotionOutOfTheClientAreaIsNoMove) {
     SdlGame game;
+    struct sigaction term {};
+    sigaction(SIGTERM, nullptr, &term);
+    EXPECT_EQ(term.sa_handler, SIG_DFL) << "the backend leaves signals to the program's start";
     game.runtime.start(game.runtime.window("frmMenu"));
     SDL_Window* menu = game.backend.screen(*game.runtime.activeWindow()).window();
     const auto inputOf = [&](SDL_Event event, Uint8 windowEvent = 0) {

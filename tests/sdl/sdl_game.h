@@ -1,6 +1,6 @@
 // The real program on the SDL2 backend, with SDL's dummy video and audio
 // drivers: no display and no sound card needed. Message boxes are answered
-// with Return as soon as they show.
+// with Return, or the input a test gives, as soon as they show.
 #pragma once
 
 #include <SDL.h>
@@ -22,27 +22,41 @@ struct Drivers {
     }
 };
 
-// Presses Return in a window titled Tromfel the moment it shows: the box's
-// own loop then finds the key waiting.
-inline int answerBox(void* answered, SDL_Event* event) {
-    if (event->type != SDL_WINDOWEVENT || event->window.event != SDL_WINDOWEVENT_SHOWN) return 0;
-    if (std::string(SDL_GetWindowTitle(SDL_GetWindowFromID(event->window.windowID))) != "Tromfel") return 0;
-    SDL_Event key{};
-    key.key = {SDL_KEYDOWN, 0, event->window.windowID, SDL_PRESSED, 0, 0, 0, {SDL_SCANCODE_RETURN, SDLK_RETURN, 0, 0}};
-    SDL_PushEvent(&key);
-    return ++*static_cast<int*>(answered);
-}
+// An event a message box gets the moment it shows: a key pressed or released
+// on the box or, `elsewhere`, on the game's window shown last; or a quit.
+struct BoxInput {
+    Uint32 type;
+    SDL_Keycode key = SDLK_RETURN;
+    bool elsewhere = false;
+};
 
 struct SdlGame {
     Drivers drivers;
     platform::SdlBackend backend;
     platform::Runtime runtime{backend, std::string(tromfel::ProgramTitle)};
+    std::vector<BoxInput> boxInput{{SDL_KEYDOWN}, {SDL_KEYUP}};  // Return, pressed and released
     int boxesAnswered = 0;
     SdlGame() {
         tromfel::addWindows(runtime);
-        SDL_AddEventWatch(answerBox, &boxesAnswered);
+        SDL_AddEventWatch(answerBox, this);
     }
-    ~SdlGame() { SDL_DelEventWatch(answerBox, &boxesAnswered); }
+    ~SdlGame() { SDL_DelEventWatch(answerBox, this); }
+
+    // Queues the box's input the moment a window titled Tromfel shows: the
+    // box's own loop then finds it waiting.
+    static int answerBox(void* game, SDL_Event* event) {
+        if (event->type != SDL_WINDOWEVENT || event->window.event != SDL_WINDOWEVENT_SHOWN) return 0;
+        if (std::string(SDL_GetWindowTitle(SDL_GetWindowFromID(event->window.windowID))) != "Tromfel") return 0;
+        SdlGame& self = *static_cast<SdlGame*>(game);
+        const Uint32 gameWindow = SDL_GetWindowID(self.backend.screen(*self.runtime.activeWindow()).window());
+        for (const BoxInput& input : self.boxInput) {
+            SDL_Event queued{};
+            queued.key = {input.type, 0, input.elsewhere ? gameWindow : event->window.windowID, 0, 0, 0, 0,
+                          {SDL_GetScancodeFromKey(input.key), input.key, 0, 0}};
+            SDL_PushEvent(&queued);
+        }
+        return ++self.boxesAnswered;
+    }
 };
 
 // What a window shows, as 0xAARRGGBB pixels.
