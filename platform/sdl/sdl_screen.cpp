@@ -1,4 +1,5 @@
-// Creating, drawing and capturing one window on the screen.
+// One window on the screen: creating it, drawing what changed, sending it to
+// the display, and keeping a restored frame on the display.
 #include "platform/sdl/sdl_screen.h"
 
 #include <algorithm>
