@@ -91,6 +91,14 @@ start_level1
 check "level one's frame fills the work area" [ "$(frame "$level")" = "0 0 1024 728" ]
 see level1 "level one's obstacle tile (1,0) shows its picture" tile level1_obstacle $((x + 64)) $y
 
+# Another client's window over part of the level, then gone: the game draws
+# that part again.
+convert "$shot" -crop 300x200+150+150 +repage "$e2e_work/uncovered.png"
+spawn xev -geometry 300x200+100+100
+see covered "xev's window covers part of level one" differs "$e2e_work/uncovered.png" 150 150
+kill $!
+see uncovered "level one draws again the part xev covered" same "$e2e_work/uncovered.png" 150 150
+
 # Down 10 times, in three groups each waiting for the ball to land and take
 # off again where the group took it (its middle row): tiles (0,0) and (0,1),
 # which it left, then show just their picture.
@@ -103,20 +111,15 @@ for group in "3 73" "3 113" "4 166"; do
     takeoff $((y + $2)) || fail "the ball never took off again around row $2 after $1 more Downs"
 done
 shoot trails
+
+# Space held from before the death: right after that take-off, 8 Rights
+# carry the ball onto column 1, all obstacles, and Space goes down 0.3 s
+# later; its steps up and left until the landing keep the ball there. The
+# box waits, through Space's repeats and its release, for a fresh press.
+xdotool key --delay 20 Right Right Right Right Right Right Right Right sleep 0.3 keydown space
 check "tile (0,0), which the ball left, shows just its picture" tile level1_path $x $y
 check "tile (0,1), which the ball crossed, shows just its picture" tile level1_path $x $((y + 64))
 
-# Another client's window over part of the level, then gone: the game draws
-# that part again.
-convert "$shot" -crop 300x200+150+150 +repage "$e2e_work/uncovered.png"
-spawn xev -geometry 300x200+100+100
-see covered "xev's window covers part of level one" differs "$e2e_work/uncovered.png" 150 150
-kill $!
-see uncovered "level one draws again the part xev covered" same "$e2e_work/uncovered.png" 150 150
-
-# Space held from before the death: the box waits, through its repeats and
-# its release, for a fresh press.
-xdotool key --delay 20 Right Right Right Right keydown space
 await_box "steering onto an obstacle with Space held"
 check "the death box has no icon" lacks $warning $area
 check "the box is a modal dialog" [ "$(xprop -id "$box" _NET_WM_WINDOW_TYPE _NET_WM_STATE | grep -c '= _NET_WM_[A-Z_]*\(DIALOG\|MODAL\)$')" = 2 ]
