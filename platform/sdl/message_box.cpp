@@ -59,8 +59,8 @@ bool closes(SDL_Keycode key) {
 }  // namespace
 
 MessageBox::MessageBox(SdlPictures& pictures, SDL_Window* owner, std::string_view title, std::string_view text,
-                       int code)
-    : pictures_(pictures) {
+                       int code, const std::bitset<SDL_NUM_SCANCODES>& held)
+    : pictures_(pictures), held_(held) {
     TTF_Font* font = pictures_.font("Arial", FontPoints);
     if (const std::string_view icon = iconFor(code); !icon.empty()) icon_ = pictures_.picture(icon);
 
@@ -103,10 +103,6 @@ MessageBox::MessageBox(SdlPictures& pictures, SDL_Window* owner, std::string_vie
     SDL_SetWindowPosition(window_.get(), std::max(display.x, std::min(x, display.x + display.w - width)),
                           std::max(display.y, std::min(y, display.y + display.h - height)));
 
-    // The keys down now were pressed for the program's windows.
-    int keys = 0;
-    const Uint8* state = SDL_GetKeyboardState(&keys);
-    for (int key = 0; key < keys; ++key) held_[static_cast<std::size_t>(key)] = state[key] != 0;
     // The program's windows may have a pointer of their own; the box has the
     // system's arrow, where the window system has pointers at all.
     arrow_.reset(SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW));

@@ -16,8 +16,10 @@ public:
     // Shows the box as a modal dialog of `owner`, centred over it and kept
     // inside the usable area of its display (centred on the first display
     // when there is no owner), with the keyboard and the ordinary arrow
-    // pointer. A box that cannot be shown is a run-time error.
-    MessageBox(SdlPictures& pictures, SDL_Window* owner, std::string_view title, std::string_view text, int code);
+    // pointer. `held`: the keys down as it opens. A box that cannot be shown
+    // is a run-time error.
+    MessageBox(SdlPictures& pictures, SDL_Window* owner, std::string_view title, std::string_view text, int code,
+               const std::bitset<SDL_NUM_SCANCODES>& held);
 
     Uint32 id() const { return SDL_GetWindowID(window_.get()); }
     SDL_Window* window() const { return window_.get(); }

@@ -145,6 +145,7 @@ std::optional<InputEvent> SdlBackend::waitEvent(TimePoint deadline) {
             got = SDL_WaitEventTimeout(&event, static_cast<int>(left.count()));
         }
         if (!got) continue;
+        track(event);
         if (auto input = translate(event)) return input;
     }
 }
@@ -217,7 +218,7 @@ bool SdlBackend::showMessageBox(std::string_view title, std::string_view text, i
     SdlScreen* owner = active_ ? screenOf(*active_) : nullptr;
     bool closed = false;
     {
-        MessageBox box(pictures_, owner ? owner->window() : nullptr, title, text, code);
+        MessageBox box(pictures_, owner ? owner->window() : nullptr, title, text, code, keysDown_);
         closed = waitForBox(box);
     }
     // The keyboard goes back to the owner, which a window system without a
@@ -240,6 +241,7 @@ bool SdlBackend::waitForBox(MessageBox& box) {
     for (;;) {
         SDL_Event event;
         if (!SDL_WaitEvent(&event)) throw RuntimeError(std::string("cannot wait for the message box: ") + SDL_GetError());
+        track(event);
         if (event.type == SDL_QUIT) return false;
         if (box.closedBy(event)) return true;
         SdlScreen* screen = screenOf(windowOf(event));
@@ -260,6 +262,12 @@ bool SdlBackend::waitForBox(MessageBox& box) {
             default:
                 break;
         }
+    }
+}
+
+void SdlBackend::track(const SDL_Event& event) {
+    if (event.type == SDL_KEYDOWN || event.type == SDL_KEYUP) {
+        keysDown_[static_cast<std::size_t>(event.key.keysym.scancode)] = event.type == SDL_KEYDOWN;
     }
 }
 

@@ -2,6 +2,7 @@
 // and sound over SDL2.
 #pragma once
 
+#include <bitset>
 #include <map>
 #include <memory>
 #include <string>
@@ -46,12 +47,15 @@ private:
     SdlScreen* screenOf(Uint32 windowId);
     std::optional<InputEvent> translate(const SDL_Event& event);
     bool waitForBox(MessageBox& box);
+    // Notes a key going down or up, whatever window it reached.
+    void track(const SDL_Event& event);
 
     Libraries libraries_;
     SdlPictures pictures_;
     SdlAudio audio_;
     std::map<const Window*, std::unique_ptr<SdlScreen>> screens_;
     const Window* active_ = nullptr;  // the window shown last: owner of message boxes
+    std::bitset<SDL_NUM_SCANCODES> keysDown_;  // as the program last heard of them
     std::string programFolder_;
 };
 

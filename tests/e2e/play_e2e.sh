@@ -51,7 +51,6 @@ await_box() {
     focused || fail "the message box never got the keyboard focus"
 }
 focused() { within 20 [ "$(xdotool getwindowfocus)" = "$box" ]; }
-differs() { ! same "$@"; }
 
 start_xvfb
 start_openbox
@@ -95,7 +94,7 @@ see level1 "level one's obstacle tile (1,0) shows its picture" tile level1_obsta
 # that part again.
 convert "$shot" -crop 300x200+150+150 +repage "$e2e_work/uncovered.png"
 spawn xev -geometry 300x200+100+100
-see covered "xev's window covers part of level one" differs "$e2e_work/uncovered.png" 150 150
+see covered "xev's window covers part of level one" eval '! same "$e2e_work/uncovered.png" 150 150'
 kill $!
 see uncovered "level one draws again the part xev covered" same "$e2e_work/uncovered.png" 150 150
 
@@ -164,8 +163,7 @@ expect_end "a click on level two's close button"
 start_game
 start_level1
 xdotool mousemove 300 $((y / 2)) click --repeat 2 --delay 80 1
-within 20 eval '! maximized' || fail "a double click on the title bar did not restore level one"
-within 20 eval '[ "$(frame "$level")" = "0 0 1024 728" ]' || fail "restored, level one's frame $(frame "$level") is not the work area"
+within 20 eval '! maximized && [ "$(frame "$level")" = "0 0 1024 728" ]' || fail "restored, level one's frame is not the work area"
 xdotool mousedown 1 mousemove_relative 20 20 sleep 0.2 mousemove 1000 $((y / 2 + 500)) sleep 0.2 mouseup 1
 within 20 eval '[ "$(frame "$level" | cut -d" " -f1-2)" = "700 500" ]' || fail "level one was not moved to 700,500: $(frame "$level")"
 xdotool mousemove 50 50 key Right Right Right Right

@@ -35,9 +35,7 @@ TEST(Keys, MapToVirtualKeyCodesAndTheKeypadSteersWithNumLockOff) {
 // What the backend makes of SDL events for the menu window.
 TEST(Events, EveryRepeatOfAHeldKeyIsAKeyDownAndMotionOutOfTheClientAreaIsNoMove) {
     SdlGame game;
-    struct sigaction term {};
-    sigaction(SIGTERM, nullptr, &term);
-    EXPECT_EQ(term.sa_handler, SIG_DFL) << "the backend leaves signals to the program's start";
+    EXPECT_EQ(std::signal(SIGTERM, SIG_DFL), SIG_DFL) << "the backend leaves signals to the program's start";
     game.runtime.start(game.runtime.window("frmMenu"));
     SDL_Window* menu = game.backend.screen(*game.runtime.activeWindow()).window();
     const auto inputOf = [&](SDL_Event event, Uint8 windowEvent = 0) {

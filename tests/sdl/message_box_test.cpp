@@ -16,7 +16,7 @@ struct Box {
     platform::SdlBackend backend;
     platform::SdlPictures pictures;
     platform::MessageBox box;
-    Box(const char* text, int code, SDL_Window* owner = nullptr) : box(pictures, owner, "Tromfel", text, code) {}
+    Box(const char* text, int code, SDL_Window* owner = nullptr) : box(pictures, owner, "Tromfel", text, code, {}) {}
 
     // How many pixels of exactly `colour` the box shows left of `right`.
     int count(std::uint32_t colour, int right = 9999) const { return Shot(box.window()).count(colour, 0, 0, right); }
@@ -43,12 +43,12 @@ TEST(MessageBox, ShowsItsIconTextAndButtonOnTheDisplayAndClosesOnAClickReleasedO
     EXPECT_EQ(y, 768 - h);
     EXPECT_TRUE(b.closedBy(SDL_WINDOWEVENT, SDL_WINDOWEVENT_CLOSE));
     const int okX = w / 2, okY = h - 30;  // the middle of the button
-    EXPECT_FALSE(b.closedBy(SDL_MOUSEBUTTONDOWN, 0, okX, okY));
-    EXPECT_TRUE(b.closedBy(SDL_MOUSEBUTTONUP, 0, okX, okY));
-    EXPECT_FALSE(b.closedBy(SDL_MOUSEBUTTONDOWN, 0, okX, okY));
-    EXPECT_FALSE(b.closedBy(SDL_MOUSEBUTTONUP, 0, 5, 5)) << "released off the button";
-    EXPECT_FALSE(b.closedBy(SDL_MOUSEBUTTONDOWN, 0, 5, 5));
-    EXPECT_FALSE(b.closedBy(SDL_MOUSEBUTTONUP, 0, okX, okY)) << "pressed off the button";
+    const auto click = [&](int x, int y, int releasedX, int releasedY) {
+        return !b.closedBy(SDL_MOUSEBUTTONDOWN, 0, x, y) && b.closedBy(SDL_MOUSEBUTTONUP, 0, releasedX, releasedY);
+    };
+    EXPECT_TRUE(click(okX, okY, okX, okY));
+    EXPECT_FALSE(click(okX, okY, 5, 5)) << "released off the button";
+    EXPECT_FALSE(click(5, 5, okX, okY)) << "pressed off the button";
     SDL_DestroyWindow(corner);
 }
 
@@ -68,13 +68,20 @@ TEST(MessageBox, ClosesOnTheReleaseOfAClosingKeyPressedOnItAndDiscardsTheGamesIn
     };
     for (SDL_Keycode key : {SDLK_RETURN, SDLK_KP_ENTER, SDLK_SPACE, SDLK_ESCAPE}) {
         EXPECT_TRUE(closes({{SDL_KEYDOWN, key}, {SDL_KEYUP, key}})) << SDL_GetKeyName(key);
-        EXPECT_FALSE(closes({{SDL_KEYDOWN, key}, {SDL_KEYDOWN, key}})) << "pressed and held " << SDL_GetKeyName(key);
+        EXPECT_FALSE(closes({{SDL_KEYDOWN, key}, {SDL_KEYDOWN, key}, {SDL_KEYUP, key, true}}))
+            << "pressed and held, released elsewhere: " << SDL_GetKeyName(key);
     }
     EXPECT_FALSE(closes({{SDL_KEYDOWN, SDLK_a}, {SDL_KEYUP, SDLK_a}, {SDL_KEYDOWN, SDLK_LEFT}, {SDL_KEYUP, SDLK_LEFT}}));
     const BoxInput heldDown{SDL_KEYDOWN, SDLK_SPACE, true}, down{SDL_KEYDOWN, SDLK_SPACE}, up{SDL_KEYUP, SDLK_SPACE};
-    EXPECT_FALSE(closes({heldDown, down, {SDL_KEYUP, SDLK_SPACE, true}, down, up}))
+    SDL_Event space{};  // down on the menu before the box opens
+    space.key = {SDL_KEYDOWN, 0, SDL_GetWindowID(game.backend.screen(*game.runtime.activeWindow()).window()), 0, 0, 0, 0,
+                 {SDL_SCANCODE_SPACE, SDLK_SPACE, 0, 0}};
+    SDL_PushEvent(&space);
+    game.runtime.runUntil(game.backend.now() + std::chrono::milliseconds(20));
+    EXPECT_FALSE(closes({down, {SDL_KEYUP, SDLK_SPACE, true}, down, up}))
         << "a key held from before, its repeats, its release elsewhere and on the box";
-    EXPECT_TRUE(closes({heldDown, down, up, down, up})) << "released on the box, then pressed afresh";
+    EXPECT_FALSE(closes({heldDown, down, up})) << "pressed elsewhere as the box opened, released on the box";
+    EXPECT_TRUE(closes({heldDown, down, up, down, up})) << "then pressed afresh";
     const BoxInput escape{SDL_KEYDOWN, SDLK_ESCAPE, true};
     EXPECT_TRUE(closes({escape, {SDL_KEYDOWN}, {SDL_KEYUP}, escape}));
     game.runtime.runUntil(game.backend.now() + std::chrono::milliseconds(50));
