@@ -227,9 +227,10 @@ bool SdlBackend::showMessageBox(std::string_view title, std::string_view text, i
         SDL_SetWindowInputFocus(owner->window());
         owner->usePointer();
     }
-    // Input meant for the box must not reach whatever window comes next.
+    // Input meant for the box must not reach whatever window comes next; its
+    // keys still count for which keys are down.
     SDL_PumpEvents();
-    SDL_FlushEvents(SDL_KEYDOWN, SDL_MOUSEWHEEL);
+    for (SDL_Event event; SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_KEYDOWN, SDL_MOUSEWHEEL) == 1;) track(event);
     return closed;
 }
 
